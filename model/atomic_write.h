@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace veredod {
+
+struct WriteOutcome {
+    bool ok = true;
+    std::string error;  // the reason, when !ok
+};
+
+// Replaces the file at `path` with `bytes` so that it holds either the old
+// content or the new, never a mix: the bytes go to a temporary file in the
+// same folder, are flushed to disk, and the temporary is renamed over the
+// old file. On failure the old file is untouched and the temporary removed.
+WriteOutcome WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// The message the user gets when a save failed.
+std::string SaveFailedMessage(const std::string& path, const std::string& reason);
+
+}  // namespace veredod

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace veredod {
+
+// Display text of a number with at most `decimals` decimals: halves away from
+// zero (judged on the 15-significant-digit decimal a user reads), no leading
+// zero before the separator, no trailing zeros, "" for anything that rounds
+// to zero, "0" for NaN and the infinities, "-" for a negative value.
+std::string QPROUND(double x, int decimals, char decimalSeparator = '.');
+
+}  // namespace veredod

@@ -1,0 +1,115 @@
+#pragma once
+// The main window without the window: its state and every handler.
+//
+//   user event --> handler (MainModel) --> Case / ResinTable / files
+//                                      --> WindowState (texts, captions, lists)
+//   Qt window / veredod-calc <-- WindowState      Desktop <-- boxes, dialogs
+//
+// Setting a selection from code (an option button, a resin list entry) runs
+// that control's handler at once, nested, as a user selection would; the
+// handlers rely on that order. Handlers carry the names of the controls and
+// events they stand for (optUnits_Click, txtMatlProp_LostFocus, ...).
+
+#include <string>
+
+#include "model/case.h"
+#include "model/resin_table.h"
+#include "window/desktop.h"
+#include "window/window_state.h"
+
+namespace veredod {
+
+struct CaseFileData;
+
+// The user's regional number format.
+struct NumberFormat {
+    char decimalSeparator = '.';
+    char groupSeparator = ',';
+};
+
+inline constexpr const char* kProductTitle = "Veredod 2000 Single Screw Extrusion Simulation";
+inline constexpr int kEnterKey = 13;
+
+class MainModel {
+public:
+    explicit MainModel(Desktop& desktop, NumberFormat format = {});
+
+    const WindowState& state() const { return m_state; }
+    const Case& currentCase() const { return m_case; }
+    const ResinTable& resinTable() const { return m_resins; }
+    Modes modes() const;
+    NumberFormat numberFormat() const { return m_format; }
+
+    // The main window's load: table to two blank records, screw type and
+    // section-length handlers for index 0, help texts, the resin database
+    // from the dialog, the unit handler for metric, the first resin.
+    // False when the resin dialog was cancelled: the program ends.
+    bool startUp();
+
+    // Option buttons: select index i as the user would; the handler runs
+    // when the selection changes.
+    void selectScrewType(int index);
+    void selectUnits(int index);
+    void selectSectLength(int index);
+    void optScrewType_Click(int index);
+    void optUnits_Click(int index);
+    void optSectLength_Click(int index);
+
+    // Cells: the window keeps the typed text in the model, then commits it
+    // on focus loss or Enter.
+    void setCellText(CellGroup group, int index, const std::string& text);
+    void txtVar_LostFocus(int index);
+    void txtExtSys_LostFocus(int index);
+    void txtMotorSpec_LostFocus(int index);
+    void txtMatlProp_LostFocus(int index);
+    void txtVar_KeyPress(int index, int keyCode);
+    void txtExtSys_KeyPress(int index, int keyCode);
+    void txtMotorSpec_KeyPress(int index, int keyCode);
+    void txtMatlProp_KeyPress(int index, int keyCode);
+    void commitCell(CellGroup group, int index);  // the LostFocus handler of the group
+
+    // Resin list and buttons.
+    void selectResin(int listIndex);  // sets the selection; cmbResins_Click runs if it changed
+    void cmbResins_Click();
+    void cmndAddResin_Click();
+    void cmndDeleteResin_Click();
+
+    // Commands.
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuPrint_Click();
+    void mnuCalc_Click();  // CalcCells, then DisplayResults
+    void mnuAbout_Click();
+    void cmndToolBar_Click(int index);
+    void lblWebAddress_Click();
+
+    // Procedures the handlers share.
+    void UpdateCells();
+    void DisplayResults();
+    void DisplayDefaultResins();
+    void AlignResinUnits();
+    void SaveResin();  // reports a failed write; the table stays as it is
+
+    // Direct access for tests and tools that set up a state.
+    Case& mutableCase() { return m_case; }
+    ResinTable& mutableResins() { return m_resins; }
+
+private:
+    void setHelpTexts();
+    void applyUnitCaptions();
+    void rebuildResinList();
+    void setResults(std::vector<std::string> lines);
+    void applyCaseFile(const CaseFileData& data);
+    bool writeCaseFile(const std::string& path);
+    std::string formatNumber(double value) const;  // QPROUND with 3 decimals
+
+    Desktop& m_desktop;
+    NumberFormat m_format;
+    WindowState m_state;
+    Case m_case;
+    ResinTable m_resins;
+};
+
+}  // namespace veredod

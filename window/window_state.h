@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace veredod {
+
+// Everything the main window shows, as the presentation model holds it. The
+// Qt window mirrors these fields into its widgets and nothing else.
+
+struct Control {  // a label, a picture, a button
+    std::string caption;
+    std::string help;  // hover text
+    bool visible = true;
+};
+
+struct Cell {  // an entry cell
+    std::string text;
+    std::string help;
+    bool visible = true;
+};
+
+struct OptionGroup {
+    std::vector<std::string> captions;
+    int selected = 0;
+};
+
+enum class CellGroup { Var, ExtSys, MotorSpec, MatlProp };
+
+struct WindowState {
+    std::string caption = "Veredod Single Screw Extrusion Simulation";
+
+    OptionGroup optScrewType{{"Barrier (melt channel) screw", "Single flighted screw", "Two stage screw"}, 0};
+    OptionGroup optUnits{{"Metric Units", "US Units"}, 0};
+    OptionGroup optSectLength{{"Section length in L/D", "Section length in "}, 0};
+
+    std::string frameScrewTypeCaption = "Screw Geometry";
+    std::array<Control, 3> picScrew;  // barrier, single flighted, two stage
+    std::array<Control, 2> Label5;    // "First Stage", "Second Stage"
+    std::array<Control, 12> Label1;   // geometry labels
+    std::array<Cell, 12> txtVar;      // geometry cells
+
+    std::array<Control, 9> Label2;  // material property labels
+    std::array<Cell, 9> txtMatlProp;
+    std::array<Control, 4> Label3;  // system parameter labels
+    std::array<Cell, 4> txtExtSys;
+    std::array<Control, 4> Label4;  // motor labels
+    std::array<Cell, 4> txtMotorSpec;
+
+    std::string cmbResinsHelp;
+    std::vector<std::string> cmbResins;  // one entry per record in use
+    int cmbResinsIndex = -1;             // selected entry, -1 for none
+    unsigned resinListRevision = 0;      // bumped whenever cmbResins is rebuilt
+
+    Control cmndAddResin{"Add", "Add a new Resin"};
+    Control cmndDeleteResin{"Delete", "Delete the current resin from the database"};
+    std::array<Control, 6> cmndToolBar;
+
+    std::vector<std::string> lstResults;
+    std::string lstResultsFont;
+    unsigned resultsRevision = 0;  // bumped whenever lstResults is rebuilt
+
+    std::string lblWebAddress;
+    std::string CaseFile;
+    std::string ResinFile;
+};
+
+}  // namespace veredod
