@@ -1,0 +1,56 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "window/desktop.h"
+
+namespace veredod::testing {
+
+struct RecordedMessage {
+    MessageIcon icon;
+    std::string text;
+    std::string title;
+};
+
+// A desktop for tests: records every message box, answers each file dialog
+// with the next scripted answer, and fails the running test on a dialog it
+// was not told to expect, or when expected answers are left over at the end.
+class ScriptedDesktop : public Desktop {
+public:
+    ~ScriptedDesktop() override;
+
+    // Queue the answer to the next file dialog ("" = the user cancels).
+    void answerFileDialog(std::string path) { m_answers.push_back(std::move(path)); }
+    // Queue the next printer outcome (true = printed).
+    void answerPrint(bool ok, std::string error = {});
+    // Queue the next launcher outcome.
+    void answerLaunch(LaunchResult result) { m_launches.push_back(result); }
+
+    void showMessage(MessageIcon icon, const std::string& text, const std::string& title) override;
+    std::string chooseFile(const FileDialogRequest& request) override;
+    bool printLines(const std::vector<std::string>& lines, std::string& error) override;
+    LaunchResult openAddress(const std::string& address) override;
+    void showAbout() override { ++aboutShown; }
+
+    std::vector<RecordedMessage> messages;
+    std::vector<FileDialogRequest> dialogs;
+    std::vector<std::vector<std::string>> printed;
+    std::vector<std::string> openedAddresses;
+    int aboutShown = 0;
+
+    // The messages so far, then forgets them.
+    std::vector<RecordedMessage> takeMessages();
+
+private:
+    struct PrintAnswer {
+        bool ok;
+        std::string error;
+    };
+    std::deque<std::string> m_answers;
+    std::deque<PrintAnswer> m_prints;
+    std::deque<LaunchResult> m_launches;
+};
+
+}  // namespace veredod::testing
