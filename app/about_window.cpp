@@ -1,0 +1,119 @@
+#include "app/about_window.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include "window/about_content.h"
+#include "window/desktop.h"
+#include "window/links.h"
+
+namespace veredod::app {
+
+namespace {
+
+const char* const kLogoResource = ":/assets/logo.svg";
+const char* const kIndexProperty = "lblEmailIndex";
+
+// Turns a release of the left button on one of the link labels into its
+// click handler.
+class LinkClicks : public QObject {
+public:
+    LinkClicks(QObject* parent, Desktop& desktop) : QObject(parent), m_desktop(desktop) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonRelease) return false;
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+        lblEmail_Click(m_desktop, watched->property(kIndexProperty).toInt());
+        return true;
+    }
+
+private:
+    Desktop& m_desktop;
+};
+
+QLabel* AddLabel(QWidget* window, QLayout* layout, const std::string& text, const QString& name) {
+    auto* label = new QLabel(QString::fromStdString(text), window);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    return label;
+}
+
+QLabel* MakeLogo(QWidget* window) {
+    auto* logo = new QLabel(window);
+    logo->setObjectName(QStringLiteral("picLogo"));
+    QPixmap picture(QString::fromLatin1(kLogoResource));
+    if (!picture.isNull()) {
+        logo->setPixmap(picture.scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    logo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    return logo;
+}
+
+void AddTexts(QWidget* window, QVBoxLayout* column, const AboutContent& about) {
+    QLabel* title = AddLabel(window, column, about.lblTitle, QStringLiteral("lblTitle"));
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    column->addSpacing(8);
+    for (std::size_t i = 0; i < about.lblWarning.size(); ++i) {
+        AddLabel(window, column, about.lblWarning[i], QStringLiteral("lblWarning_%1").arg(i));
+    }
+    column->addSpacing(8);
+    for (std::size_t i = 0; i < about.lblAddress.size(); ++i) {
+        AddLabel(window, column, about.lblAddress[i], QStringLiteral("lblAddress_%1").arg(i));
+    }
+}
+
+void AddLinks(QWidget* window, QVBoxLayout* column, const AboutContent& about, Desktop& desktop) {
+    auto* clicks = new LinkClicks(window, desktop);
+    auto* grid = new QGridLayout;
+    for (int i = 0; i < static_cast<int>(about.lblEmail.size()); ++i) {
+        auto* label = new QLabel(QString::fromStdString(about.lblEmail[i]), window);
+        label->setObjectName(QStringLiteral("lblEmail_%1").arg(i));
+        label->setProperty(kIndexProperty, i);
+        if (IsAboutLink(i)) {
+            label->setStyleSheet(QStringLiteral("color: blue;"));
+            label->setCursor(Qt::PointingHandCursor);
+            label->installEventFilter(clicks);
+        }
+        // Captions in the first column, their addresses beside them.
+        if (i < 4) {
+            grid->addWidget(label, i / 2, i % 2);
+        } else {
+            grid->addWidget(label, 2, 0, 1, 2);
+        }
+    }
+    column->addSpacing(8);
+    column->addLayout(grid);
+}
+
+}  // namespace
+
+void ShowAboutWindow(QWidget* parent, Desktop& desktop) {
+    const AboutContent& about = AboutTexts();
+    auto* window = new QWidget(parent, Qt::Window);
+    window->setObjectName(QStringLiteral("frmAbout"));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(QString::fromStdString(about.caption));
+
+    auto* row = new QHBoxLayout(window);
+    row->addWidget(MakeLogo(window));
+    auto* column = new QVBoxLayout;
+    AddTexts(window, column, about);
+    AddLinks(window, column, about, desktop);
+    column->addStretch();
+    row->addLayout(column, 1);
+
+    window->resize(460, window->sizeHint().height());
+    window->show();
+}
+
+}  // namespace veredod::app
