@@ -121,8 +121,10 @@ nlohmann::ordered_json Resin(const ResinTable& table) {
     nlohmann::ordered_json resin = nlohmann::ordered_json::object();
     resin["CurrentResin"] = table.CurrentResin;
     const ResinRecord* record = table.current();
-    resin["ResinName"] = record ? nlohmann::ordered_json(record->ResinName) : nlohmann::ordered_json();
-    resin["ResinIsMetric"] = record ? nlohmann::ordered_json(record->ResinIsMetric) : nlohmann::ordered_json();
+    resin["ResinName"] =
+        record ? nlohmann::ordered_json(record->ResinName) : nlohmann::ordered_json();
+    resin["ResinIsMetric"] =
+        record ? nlohmann::ordered_json(record->ResinIsMetric) : nlohmann::ordered_json();
     for (const ResinField& field : kResinFields) {
         resin[field.first] = record ? Number(record->*(field.second)) : nlohmann::ordered_json();
     }

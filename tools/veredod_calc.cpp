@@ -1,6 +1,7 @@
 // veredod-calc: opens a resin database and a saved case as the window would,
 // calculates, and prints the results list, the report or the case as JSON.
 
+#include <CLI/CLI.hpp>
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
@@ -8,8 +9,6 @@
 #include <iostream>
 #include <string>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 #include "output/report.h"
 #include "tools/cli_desktop.h"
@@ -144,9 +143,8 @@ int Run(const Options& options) {
                                                      nlohmann::json::error_handler_t::replace)
                   << '\n';
     } else if (options.report) {
-        const veredod::ReportLines report =
-            veredod::BuildReport(model.currentCase(), model.resinTable(), model.modes(),
-                                 format.decimalSeparator);
+        const veredod::ReportLines report = veredod::BuildReport(
+            model.currentCase(), model.resinTable(), model.modes(), format.decimalSeparator);
         if (report.complete) {
             PrintLines(report.lines);
         } else {
