@@ -98,7 +98,12 @@ public:
 
 private:
     void setHelpTexts();
+    void setFixedCaptions();
     void applyUnitCaptions();
+    bool OpenRes();
+    void takeResinLoad(const std::string& path);
+    UnitSystem activeUnits() const;
+    void showExclamation(const std::string& text);
     void rebuildResinList();
     void setResults(std::vector<std::string> lines);
     void applyCaseFile(const CaseFileData& data);
@@ -110,6 +115,10 @@ private:
     WindowState m_state;
     Case m_case;
     ResinTable m_resins;
+    // The systems the case's numbers are in, so that a handler run twice, or
+    // directly with the selection it already has, converts nothing.
+    UnitSystem m_caseUnits = UnitSystem::Metric;
+    SectionLengthMode m_caseLengthMode = SectionLengthMode::LengthOverDiameter;
 };
 
 }  // namespace veredod

@@ -1,0 +1,211 @@
+#include "entry/cell_reading.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace veredod {
+
+namespace {
+
+constexpr long kExponentCap = 100000;  // far past any double; keeps the sum from overflowing
+
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+
+// A decimal number taken apart: sign, integer digits, fraction digits, exponent.
+struct DecimalParts {
+    bool negative = false;
+    std::string integer;
+    std::string fraction;
+    long exponent = 0;
+};
+
+// The double nearest to the parts; +-infinity when it is too large, +-0 when too small.
+double ComposeDecimal(const DecimalParts& parts) {
+    std::string text = parts.integer.empty() ? "0" : parts.integer;
+    if (!parts.fraction.empty()) text += "." + parts.fraction;
+    text += "e" + std::to_string(parts.exponent);
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        std::size_t firstNonZero = parts.integer.find_first_not_of('0');
+        long magnitude = 0;
+        if (firstNonZero != std::string::npos) {
+            magnitude = static_cast<long>(parts.integer.size() - firstNonZero) + parts.exponent;
+        } else {
+            std::size_t fractionLead = parts.fraction.find_first_not_of('0');
+            if (fractionLead == std::string::npos) return parts.negative ? -0.0 : 0.0;
+            magnitude = parts.exponent - static_cast<long>(fractionLead);
+        }
+        value = magnitude > 0 ? HUGE_VAL : 0.0;
+    }
+    return parts.negative ? -value : value;
+}
+
+// Reads exponent digits from `text` at `pos`, saturating far beyond any double's range.
+long ReadExponentDigits(std::string_view text, std::size_t& pos) {
+    long exponent = 0;
+    while (pos < text.size() && IsDigit(text[pos])) {
+        exponent = std::min(exponent * 10 + (text[pos] - '0'), kExponentCap);
+        ++pos;
+    }
+    return exponent;
+}
+
+// An optional exponent at `pos`: taken only when at least one digit follows
+// the letter and its sign; `pos` is left alone otherwise.
+bool ReadExponent(std::string_view text, std::size_t& pos, long& exponent) {
+    if (pos >= text.size() || (text[pos] != 'E' && text[pos] != 'e')) return false;
+    std::size_t at = pos + 1;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+    if (at >= text.size() || !IsDigit(text[at])) return false;
+    long digits = ReadExponentDigits(text, at);
+    exponent = negative ? -digits : digits;
+    pos = at;
+    return true;
+}
+
+int DigitValue(char ch) {
+    if (IsDigit(ch)) return ch - '0';
+    if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
+    if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
+    return 99;
+}
+
+// The whole number after &H or &O: its digits up to the first that does not belong.
+double ReadRadixNumber(std::string_view digits, int radix) {
+    double value = 0;
+    for (char ch : digits) {
+        int digit = DigitValue(ch);
+        if (digit >= radix) break;
+        value = value * radix + digit;
+    }
+    return value;
+}
+
+bool IsRadixPrefix(std::string_view text, char upper) {
+    return text.size() >= 2 && text[0] == '&' && (text[1] == upper || text[1] == upper + 32);
+}
+
+std::string WithoutBlanks(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (char ch : text) {
+        if (ch != ' ' && ch != '\t' && ch != '\r' && ch != '\n') kept += ch;
+    }
+    return kept;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    const char* blanks = " \t";
+    std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    std::size_t last = text.find_last_not_of(blanks);
+    return text.substr(first, last - first + 1);
+}
+
+// Integer digits with group separators, accepted only as 1-3 digits followed
+// by groups of exactly three: "1,000" and "12,345,678" but not "1,00" or ",100".
+bool ReadGroupedInteger(std::string_view text, std::size_t& pos, char groupSeparator,
+                        std::string& digits) {
+    std::size_t groupLength = 0;
+    bool grouped = false;
+    while (pos < text.size()) {
+        char ch = text[pos];
+        if (IsDigit(ch)) {
+            digits += ch;
+            ++groupLength;
+        } else if (ch == groupSeparator) {
+            if (groupLength == 0 || groupLength > 3 || (grouped && groupLength != 3)) return false;
+            grouped = true;
+            groupLength = 0;
+        } else {
+            break;
+        }
+        ++pos;
+    }
+    return !grouped || groupLength == 3;
+}
+
+}  // namespace
+
+double ReadLenientNumber(std::string_view text, char decimalSeparator) {
+    const std::string kept = WithoutBlanks(text);
+    const std::string_view s = kept;
+    if (IsRadixPrefix(s, 'H')) return ReadRadixNumber(s.substr(2), 16);
+    if (IsRadixPrefix(s, 'O')) return ReadRadixNumber(s.substr(2), 8);
+
+    DecimalParts parts;
+    std::size_t pos = 0;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) parts.negative = s[pos++] == '-';
+    while (pos < s.size() && IsDigit(s[pos])) parts.integer += s[pos++];
+    if (pos < s.size() && (s[pos] == '.' || s[pos] == decimalSeparator)) {
+        ++pos;
+        while (pos < s.size() && IsDigit(s[pos])) parts.fraction += s[pos++];
+    }
+    if (parts.integer.empty() && parts.fraction.empty()) return 0;
+    ReadExponent(s, pos, parts.exponent);
+    return ComposeDecimal(parts);
+}
+
+std::optional<double> ReadStrictNumber(std::string_view text, char decimalSeparator,
+                                       char groupSeparator) {
+    const std::string_view s = TrimBlanks(text);
+    if (groupSeparator == decimalSeparator) groupSeparator = '\0';
+
+    DecimalParts parts;
+    std::size_t pos = 0;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) parts.negative = s[pos++] == '-';
+    if (!ReadGroupedInteger(s, pos, groupSeparator, parts.integer)) return std::nullopt;
+    if (pos < s.size() && s[pos] == decimalSeparator) {
+        ++pos;
+        while (pos < s.size() && IsDigit(s[pos])) parts.fraction += s[pos++];
+    }
+    if (parts.integer.empty() && parts.fraction.empty()) return std::nullopt;
+    if (pos < s.size() && !ReadExponent(s, pos, parts.exponent)) return std::nullopt;
+    if (pos != s.size()) return std::nullopt;
+
+    double value = ComposeDecimal(parts);
+    if (std::isinf(value)) return std::nullopt;
+    return value;
+}
+
+double* VarField(Case& c, int index) {
+    static constexpr double Case::*kFields[kVarCells] = {
+        &Case::ScrewDiameter,       &Case::MeteringLength,        &Case::MeteringDepth,
+        &Case::MeteringLead,        &Case::FlightClearance,       &Case::FlightWidth,
+        &Case::SecondScrewDiameter, &Case::SecondMeteringLength,  &Case::SecondMeteringDepth,
+        &Case::SecondMeteringLead,  &Case::SecondFlightClearance, &Case::SecondFlightWidth};
+    if (index < 0 || index >= kVarCells) return nullptr;
+    return &(c.*kFields[index]);
+}
+
+double* ExtSysField(Case& c, int index, ScrewType screwType) {
+    switch (index) {
+        case 0:
+            return &c.MaterialTempIn;
+        case 1:
+            return &c.MaterialTempOut;
+        case 2:
+            return &c.ScrewRpm;
+        case 3:
+            return screwType == ScrewType::TwoStage ? &c.SecondStageBackPressure
+                                                    : &c.SystemBackPressure;
+        default:
+            return nullptr;
+    }
+}
+
+double* MotorSpecField(Case& c, int index) {
+    static constexpr double Case::*kFields[kMotorSpecCells] = {
+        &Case::PowerSupply, &Case::PowerAvailable, &Case::MotorSpeed, &Case::GearBoxSpeed};
+    if (index < 0 || index >= kMotorSpecCells) return nullptr;
+    return &(c.*kFields[index]);
+}
+
+}  // namespace veredod
