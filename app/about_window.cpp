@@ -5,7 +5,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
 #include <QPixmap>
+#include <QSvgRenderer>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -19,6 +22,7 @@ namespace {
 
 const char* const kLogoResource = ":/assets/logo.svg";
 const char* const kIndexProperty = "lblEmailIndex";
+constexpr int kLogoSize = 96;
 
 // Turns a release of the left button on one of the link labels into its
 // click handler.
@@ -49,11 +53,18 @@ QLabel* AddLabel(QWidget* window, QLayout* layout, const std::string& text, cons
 QLabel* MakeLogo(QWidget* window) {
     auto* logo = new QLabel(window);
     logo->setObjectName(QStringLiteral("picLogo"));
-    QPixmap picture(QString::fromLatin1(kLogoResource));
-    if (!picture.isNull()) {
-        logo->setPixmap(picture.scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    }
     logo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    QSvgRenderer renderer(QString::fromLatin1(kLogoResource));
+    if (!renderer.isValid()) return logo;  // a window without its logo still tells everything
+    const qreal ratio = window->devicePixelRatioF();
+    const QSize size = renderer.defaultSize().scaled(kLogoSize, kLogoSize, Qt::KeepAspectRatio);
+    QPixmap picture(size * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    logo->setPixmap(picture);
     return logo;
 }
 
@@ -80,7 +91,9 @@ void AddLinks(QWidget* window, QVBoxLayout* column, const AboutContent& about, D
         label->setObjectName(QStringLiteral("lblEmail_%1").arg(i));
         label->setProperty(kIndexProperty, i);
         if (IsAboutLink(i)) {
-            label->setStyleSheet(QStringLiteral("color: blue;"));
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, Qt::blue);
+            label->setPalette(palette);
             label->setCursor(Qt::PointingHandCursor);
             label->installEventFilter(clicks);
         }

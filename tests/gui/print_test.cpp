@@ -1,0 +1,182 @@
+// The report on paper: every line of the report, in order, one under another,
+// through a printer that records what is drawn instead of printing it.
+
+#include <QFontMetrics>
+#include <QPagedPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QTextItem>
+#include <QtTest>
+
+#include "app/print_lines.h"
+#include "model/case.h"
+#include "model/resin_table.h"
+#include "output/report.h"
+
+namespace {
+
+using veredod::app::PrintLinesOn;
+
+struct DrawnText {
+    int page;
+    QString text;
+    QPointF baseline;
+};
+
+class RecordingEngine : public QPaintEngine {
+public:
+    RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& item) override {
+        drawn.push_back({page, item.text(), p});
+    }
+    Type type() const override { return QPaintEngine::User; }
+
+    int page = 0;
+    std::vector<DrawnText> drawn;
+};
+
+// A page sequence of a given size that keeps what was drawn on which page.
+class CapturedPrinter : public QPagedPaintDevice {
+public:
+    CapturedPrinter(int width, int height) : QPagedPaintDevice(nullptr), m_size(width, height) {}
+
+    bool newPage() override {
+        if (failNewPage) return false;
+        ++engine.page;
+        return true;
+    }
+    QPaintEngine* paintEngine() const override { return &engine; }
+
+    mutable RecordingEngine engine;
+    bool failNewPage = false;
+
+protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+            case PdmWidth:
+                return m_size.width();
+            case PdmHeight:
+                return m_size.height();
+            case PdmWidthMM:
+                return m_size.width() * 254 / 960;
+            case PdmHeightMM:
+                return m_size.height() * 254 / 960;
+            case PdmDpiX:
+            case PdmDpiY:
+            case PdmPhysicalDpiX:
+            case PdmPhysicalDpiY:
+                return 96;
+            case PdmDevicePixelRatio:
+                return 1;
+            case PdmDevicePixelRatioScaled:
+                return static_cast<int>(devicePixelRatioFScale());
+            default:
+                return QPagedPaintDevice::metric(metric);
+        }
+    }
+
+private:
+    QSize m_size;
+};
+
+veredod::ReportLines TwoStageReport() {
+    veredod::Case c;
+    c.ScrewDiameter = 63.5;
+    c.MeteringLength = 20;
+    c.SecondScrewDiameter = 63.5;
+    c.SecondStageBackPressure = 150.25;
+    c.DragFlow = 61.0354;
+    veredod::ResinTable resins;
+    veredod::ResinRecord resin;
+    resin.ResinName = "HDPE blow moulding";
+    resin.ResinIsMetric = true;
+    resin.MeltDensity = 0.75;
+    resins.Resins = {resin, {}};
+    veredod::Modes modes;
+    modes.screwType = veredod::ScrewType::TwoStage;
+    return veredod::BuildReport(c, resins, modes);
+}
+
+int LineSpacing(CapturedPrinter& printer) {
+    QPainter painter(&printer);
+    return QFontMetrics(painter.font(), &printer).lineSpacing();
+}
+
+struct Printed {
+    bool ok;
+    QString error;
+};
+
+Printed Print(CapturedPrinter& printer, const std::vector<std::string>& lines) {
+    QPainter painter(&printer);
+    Printed printed;
+    printed.ok = PrintLinesOn(painter, printer, lines, &printed.error);
+    return printed;
+}
+
+}  // namespace
+
+class PrintTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyLineLandsInItsPlace_data();
+    void everyLineLandsInItsPlace();
+    void failedNewPageStopsThePrint();
+};
+
+void PrintTest::everyLineLandsInItsPlace_data() {
+    QTest::addColumn<int>("linesPerPage");
+    QTest::newRow("one page") << 200;
+    QTest::newRow("pages of 20 lines") << 20;
+    QTest::newRow("pages of 1 line") << 1;
+}
+
+void PrintTest::everyLineLandsInItsPlace() {
+    QFETCH(int, linesPerPage);
+    const veredod::ReportLines report = TwoStageReport();
+    QVERIFY(report.complete);
+    QCOMPARE(report.lines.size(), std::size_t{77});
+
+    CapturedPrinter probe(800, 100);
+    const int spacing = LineSpacing(probe);
+    // A little spare height that holds no whole line.
+    CapturedPrinter printer(800, linesPerPage * spacing + spacing / 2);
+    const QFontMetrics metrics(QPainter(&printer).font(), &printer);
+    const Printed printed = Print(printer, report.lines);
+    QVERIFY2(printed.ok, qPrintable(printed.error));
+
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < report.lines.size(); ++i) {
+        if (report.lines[i].empty()) continue;
+        QVERIFY2(next < printer.engine.drawn.size(), "a line is missing");
+        const DrawnText& drawn = printer.engine.drawn[next++];
+        const int row = static_cast<int>(i) % linesPerPage;
+        QCOMPARE(drawn.text, QString::fromStdString(report.lines[i]));
+        QCOMPARE(drawn.page, static_cast<int>(i) / linesPerPage);
+        QCOMPARE(drawn.baseline.x(), 0.0);
+        QCOMPARE(drawn.baseline.y(), qreal(row * spacing + metrics.ascent()));
+    }
+    QCOMPARE(next, printer.engine.drawn.size());
+    QCOMPARE(printer.engine.page, (77 - 1) / linesPerPage);
+}
+
+void PrintTest::failedNewPageStopsThePrint() {
+    CapturedPrinter probe(800, 100);
+    const int spacing = LineSpacing(probe);
+    CapturedPrinter printer(800, 10 * spacing);
+    printer.failNewPage = true;
+    const Printed printed = Print(printer, TwoStageReport().lines);
+    QVERIFY(!printed.ok);
+    QVERIFY(!printed.error.isEmpty());
+    QVERIFY(printer.engine.drawn.size() <= 10);
+    QCOMPARE(printer.engine.page, 0);
+}
+
+QTEST_MAIN(PrintTest)
+#include "print_test.moc"
