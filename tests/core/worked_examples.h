@@ -88,6 +88,32 @@ inline Case WithIdenticalSecondStage(Case c) {
     return c;
 }
 
+// The worked cases as two stage screws whose second stage is smaller in
+// every dimension, so that each second-stage result differs from its twin.
+inline Case UsTwoStageCase() {
+    Case c = UsWorkedCase();
+    c.SecondScrewDiameter = 2.0;
+    c.SecondMeteringLength = 10;
+    c.SecondMeteringDepth = 0.08;
+    c.SecondMeteringLead = 2.0;
+    c.SecondFlightClearance = 0.002;
+    c.SecondFlightWidth = 0.2;
+    c.SecondStageBackPressure = 1000;
+    return c;
+}
+
+inline Case MetricTwoStageCase() {
+    Case c = MetricWorkedCase();
+    c.SecondScrewDiameter = 50;
+    c.SecondMeteringLength = 10;
+    c.SecondMeteringDepth = 2.0;
+    c.SecondMeteringLead = 50;
+    c.SecondFlightClearance = 0.05;
+    c.SecondFlightWidth = 5;
+    c.SecondStageBackPressure = 69;
+    return c;
+}
+
 // A table holding one record, selected.
 inline ResinTable TableOf(const ResinRecord& record) {
     ResinTable table;
