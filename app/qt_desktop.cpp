@@ -1,0 +1,73 @@
+#include "app/qt_desktop.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/name_text.h"
+#include "app/qt_conversions.h"
+
+namespace veredod::app {
+
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void ApplyRequest(QFileDialog& dialog, const FileDialogRequest& request) {
+    dialog.setWindowTitle(QString::fromStdString(request.title));
+    dialog.setNameFilter(ToQtFileFilter(request.filter));
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension).toLower());
+    if (request.mode == FileDialogRequest::Mode::Open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile
+                                                 : QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // Save As replaces an existing file without a question.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    }
+    if (!request.initialName.empty()) {
+        dialog.selectFile(QFile::decodeName(request.initialName.c_str()));
+    }
+}
+
+}  // namespace
+
+void QtDesktop::showMessage(MessageIcon icon, const std::string& text, const std::string& title) {
+    QMessageBox box(BoxIcon(icon), DecodeName(title), DecodeName(text), QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+std::string QtDesktop::chooseFile(const FileDialogRequest& request) {
+    QFileDialog dialog(m_owner);
+    ApplyRequest(dialog, request);
+    // An hourglass left over from the caller must not hide the dialog's pointer.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy) QApplication::restoreOverrideCursor();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (!accepted || dialog.selectedFiles().isEmpty()) return {};
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+void QtDesktop::setBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (QApplication::overrideCursor() != nullptr) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+}  // namespace veredod::app
