@@ -110,7 +110,9 @@ public:
 
 private:
     double& at(double Case::*field) { return m_case.*field; }
-    double phi() const { return (m_case.HelixAngle * pi) / 180; }
+    // HelixAngle changes only in step A1, so the functions of the angle are
+    // taken once per pass, right after it, from the value it then holds.
+    void takeAngleFunctions();
     // True when the resin record exists; otherwise says so and the step is dropped.
     bool resinReadable();
 
@@ -129,8 +131,9 @@ private:
     bool m_metric;
     const StageFields& m_f;
     MessageSink& m_messages;
-    double m_cd;  // density divisor of the unit system
-    double m_lm;  // effective metering length
+    double m_cd;                             // density divisor of the unit system
+    double m_lm;                             // effective metering length
+    double m_sin = 0, m_cos = 0, m_tan = 0;  // of the helix angle, in radians
 };
 
 bool Pass::resinReadable() {
@@ -144,12 +147,18 @@ void Pass::helixAngle() {
     if (D != 0) m_case.HelixAngle = std::atan(S / (D * pi)) * 180 / pi;
 }
 
+void Pass::takeAngleFunctions() {
+    const double phi = (m_case.HelixAngle * pi) / 180;
+    m_sin = std::sin(phi);
+    m_cos = std::cos(phi);
+    m_tan = std::tan(phi);
+}
+
 void Pass::dragFlow() {
     if (!resinReadable()) return;
     const double D = at(m_f.diameter), H = at(m_f.depth), N = m_case.ScrewRpm;
     const double rho = m_resin->MeltDensity;
-    at(m_f.dragFlow) = D * D * (pi * pi * ((rho / m_cd) * 0.5)) * H * N / 60 * 3600 *
-                       std::sin(phi()) * std::cos(phi());
+    at(m_f.dragFlow) = D * D * (pi * pi * ((rho / m_cd) * 0.5)) * H * N / 60 * 3600 * m_sin * m_cos;
 }
 
 void Pass::equivalentViscosity() {
@@ -167,7 +176,7 @@ void Pass::pressureFlow() {
     if (eta == 0 || m_lm == 0 || !resinReadable()) return;
     const double D = at(m_f.diameter), H = at(m_f.depth), P = at(m_f.backPressure);
     const double rho = m_resin->MeltDensity;
-    const double s = std::sin(phi());
+    const double s = m_sin;
     double g = ((s * s) * ((std::pow(H, 3.0) * (((rho / m_cd) * pi) * D)) / (12 * eta))) * P;
     if (m_metric) g = g * kBarToPascal;
     at(m_f.pressureFlow) = (g / m_lm) * 3600;
@@ -179,9 +188,9 @@ void Pass::leakageFlow() {
     if (eta == 0 || e == 0 || m_lm == 0 || !resinReadable()) return;
     const double D = at(m_f.diameter), c = at(m_f.clearance), P = at(m_f.backPressure);
     const double rho = m_resin->MeltDensity;
-    double g = (((std::pow(c, 3.0) * (D * D * ((rho / m_cd) * (pi * pi)))) / ((12 * eta) * e)) *
-                std::tan(phi())) *
-               P;
+    double g =
+        (((std::pow(c, 3.0) * (D * D * ((rho / m_cd) * (pi * pi)))) / ((12 * eta) * e)) * m_tan) *
+        P;
     if (m_metric) g = g * kBarToPascal;
     at(m_f.leakageFlow) = (g / m_lm) * 3600;
 }
@@ -219,7 +228,7 @@ void Pass::torqueAvailable() {
 void Pass::velocities() {
     const double D = at(m_f.diameter), H = at(m_f.depth), N = m_case.ScrewRpm;
     const double c = at(m_f.clearance), e = at(m_f.flightWidth);
-    const double channelArea = ((pi * D) * H) - (((2 * c + H) * e) / std::sin(phi()));
+    const double channelArea = ((pi * D) * H) - (((2 * c + H) * e) / m_sin);
     if (resinReadable()) {
         const double rho = m_resin->MeltDensity;
         at(m_f.meltVelocity) = (at(m_f.specificOutput) * N) / (((rho / m_cd) * 3600) * channelArea);
@@ -232,6 +241,7 @@ void Pass::run(bool firstPass) {
     const double N = m_case.ScrewRpm;
 
     helixAngle();
+    takeAngleFunctions();
     dragFlow();
     equivalentViscosity();
     pressureFlow();

@@ -1,6 +1,7 @@
 #include "output/results_list.h"
 
 #include <array>
+#include <string_view>
 
 #include "model/qpround.h"
 #include "output/result_rows.h"
@@ -81,10 +82,13 @@ constexpr std::array<ResultRow, 27> kTwoStageRows{{
 std::string ResultLine(const Case& c, const ResultRow& row, UnitSystem units,
                        char decimalSeparator) {
     const bool metric = units == UnitSystem::Metric;
-    const char* label = (metric || !row.usLabel) ? row.label : row.usLabel;
-    std::string line = label;
-    line += QPROUND(c.*row.field, metric ? row.metricDecimals : row.usDecimals, decimalSeparator);
-    line += metric ? row.metricUnit : row.usUnit;
+    const std::string_view label = (metric || !row.usLabel) ? row.label : row.usLabel;
+    const std::string_view unit = metric ? row.metricUnit : row.usUnit;
+    const std::string value =
+        QPROUND(c.*row.field, metric ? row.metricDecimals : row.usDecimals, decimalSeparator);
+    std::string line;
+    line.reserve(label.size() + value.size() + unit.size());
+    line.append(label).append(value).append(unit);
     return line;
 }
 
