@@ -1,6 +1,7 @@
 // The notification-area icon: its tip, what its clicks do, and that a
 // minimised window is never hidden where no tray could bring it back.
 
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPixmap>
@@ -23,12 +24,18 @@ class TrayTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void showsTheWindowIconAndTip();
     void minimisingHidesOnlyWithATray();
     void doubleClickBringsTheWindowBack();
     void rightClickPopsUpTheFileMenu();
     void removeTakesTheIconAway();
 };
+
+// Every window here carries an icon, as the program's does.
+void TrayTest::initTestCase() {
+    QApplication::setWindowIcon(RedSquare());
+}
 
 void TrayTest::showsTheWindowIconAndTip() {
     QMainWindow window;
