@@ -155,7 +155,7 @@ std::string CaseFileText(const Case& c, const Modes& modes, int currentResin) {
     for (int line = 4; line <= kCaseFileLines; ++line) {
         const double value =
             line == kResinIndexLine ? currentResin : *CaseFileField(fields, line, modes.screwType);
-        text += FormatFileNumber(value);
+        AppendFileNumber(text, value);
         text += "\r\n";
     }
     return text;

@@ -1,8 +1,11 @@
 #include "resins/number_form.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
+#include <limits>
 #include <system_error>
 
 namespace veredod {
@@ -25,50 +28,118 @@ struct DecimalDigits {
     int exponent = 0;  // of the first digit
 };
 
+// Splits to_chars' scientific text "d.ddde+XX" (or "de+XX") into digits and
+// exponent; false when it has more digits than the form keeps.
+bool SplitScientific(const char* text, const char* end, DecimalDigits& out) {
+    const char* e = std::find(text, end, 'e');
+    out.count = 0;
+    for (const char* p = text; p != e; ++p) {
+        if (*p == '.') continue;
+        if (out.count == kSignificantDigits) return false;
+        out.digits[out.count++] = *p;
+    }
+    while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
+    // to_chars always writes the exponent's sign and at least two digits.
+    out.exponent = 0;
+    for (const char* p = e + 2; p != end; ++p) out.exponent = out.exponent * 10 + (*p - '0');
+    if (e[1] == '-') out.exponent = -out.exponent;
+    return true;
+}
+
+// Most values people type are short decimals. When a whole number r below
+// 10^15 divided by 10^k rounds to the value, r's digits are the value's
+// 15-digit rounding (no other such decimal lies that close), found without
+// the general conversion.
+bool ShortDecimalDigits(double magnitude, DecimalDigits& out) {
+    static constexpr double kPowersOfTen[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    constexpr double kFifteenDigits = 1e15;
+    for (int k = 0; k < static_cast<int>(std::size(kPowersOfTen)); ++k) {
+        const double whole = std::round(magnitude * kPowersOfTen[k]);
+        if (whole >= kFifteenDigits) return false;
+        if (whole == 0 || whole / kPowersOfTen[k] != magnitude) continue;
+        char text[20];
+        char* end = std::to_chars(text, text + sizeof text, static_cast<long long>(whole)).ptr;
+        const int length = static_cast<int>(end - text);
+        out.count = length;
+        std::copy(text, end, out.digits);
+        while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
+        out.exponent = length - 1 - k;
+        return true;
+    }
+    return false;
+}
+
 // The magnitude rounded to 15 significant digits. std::to_chars never looks
 // at the process locale, which the window may have set.
 DecimalDigits RoundedDigits(double magnitude) {
     if (magnitude >= kRoundsPastLargest) magnitude = 1.79769313486231e308;
     char text[64];
-    auto result = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific,
-                                kSignificantDigits - 1);
-    // text is "d.dddddddddddddde+XX"
     DecimalDigits out;
-    out.digits[0] = text[0];
-    for (int i = 1; i < kSignificantDigits; ++i) out.digits[i] = text[i + 1];
-    out.count = kSignificantDigits;
-    while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
-    const char* e = text + kSignificantDigits + 1;  // the 'e'
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), result.ptr, out.exponent);
+    // The shortest text that reads back is much quicker to find, and when it
+    // has at most 15 digits it is the 15-digit rounding: a normal double's
+    // spacing is finer than 15 digits. Subnormals are coarser, so they and
+    // longer texts take the rounding path.
+    if (magnitude >= std::numeric_limits<double>::min()) {
+        if (ShortDecimalDigits(magnitude, out)) return out;
+        auto shortest =
+            std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
+        if (SplitScientific(text, shortest.ptr, out)) return out;
+    }
+    auto rounded = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific,
+                                 kSignificantDigits - 1);
+    SplitScientific(text, rounded.ptr, out);
     return out;
 }
 
-void AppendFixed(std::string& out, const DecimalDigits& d) {
+char* WriteFixed(char* out, const DecimalDigits& d) {
     if (d.exponent < 0) {
-        out += '.';
-        out.append(static_cast<size_t>(-d.exponent - 1), '0');
-        out.append(d.digits, static_cast<size_t>(d.count));
-        return;
+        *out++ = '.';
+        out = std::fill_n(out, -d.exponent - 1, '0');
+        return std::copy_n(d.digits, d.count, out);
     }
     const int integerDigits = d.exponent + 1;
-    for (int i = 0; i < integerDigits; ++i) out += i < d.count ? d.digits[i] : '0';
-    if (d.count > integerDigits) {
-        out += '.';
-        out.append(d.digits + integerDigits, static_cast<size_t>(d.count - integerDigits));
+    if (d.count <= integerDigits) {
+        out = std::copy_n(d.digits, d.count, out);
+        return std::fill_n(out, integerDigits - d.count, '0');
     }
+    out = std::copy_n(d.digits, integerDigits, out);
+    *out++ = '.';
+    return std::copy_n(d.digits + integerDigits, d.count - integerDigits, out);
 }
 
-void AppendExponential(std::string& out, const DecimalDigits& d) {
-    out += d.digits[0];
+char* WriteExponential(char* out, const DecimalDigits& d) {
+    *out++ = d.digits[0];
     if (d.count > 1) {
-        out += '.';
-        out.append(d.digits + 1, static_cast<size_t>(d.count - 1));
+        *out++ = '.';
+        out = std::copy_n(d.digits + 1, d.count - 1, out);
     }
-    out += 'E';
-    out += d.exponent < 0 ? '-' : '+';
+    *out++ = 'E';
+    *out++ = d.exponent < 0 ? '-' : '+';
     const int magnitude = std::abs(d.exponent);
-    if (magnitude < 10) out += '0';
-    out += std::to_string(magnitude);
+    if (magnitude < 10) *out++ = '0';
+    return std::to_chars(out, out + 3, magnitude).ptr;
+}
+
+// Sign or blank, at most 15 digits, a point, "E-308" and the closing blank.
+constexpr size_t kLongestForm = 32;
+
+// A non-finite value has no number form that reads back, so it is written as
+// 0: such values only come out of a calculation, never from a typed cell, and
+// a zero keeps the file readable line for line.
+char* WriteNumberForm(char* out, double value) {
+    if (!std::isfinite(value) || value == 0) {
+        constexpr std::string_view kZero = " 0 ";
+        return std::copy(kZero.begin(), kZero.end(), out);
+    }
+    *out++ = value < 0 ? '-' : ' ';
+    const DecimalDigits d = RoundedDigits(std::fabs(value));
+    if (d.exponent >= kLowestFixedExponent && d.exponent <= kHighestFixedExponent) {
+        out = WriteFixed(out, d);
+    } else {
+        out = WriteExponential(out, d);
+    }
+    *out++ = ' ';
+    return out;
 }
 
 bool IsBlank(char c) {
@@ -78,19 +149,40 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// What the token shape says about a value std::from_chars could not hold.
+// What a scan of the token found: whether it is a number at all, its digits
+// when there are few enough to convert exactly, and where its first
+// significant digit stands for a value std::from_chars could not hold.
 struct TokenShape {
     bool valid = false;
+    bool negative = false;
     bool allZero = true;
     long long leadingExponent = 0;  // decimal exponent of the first non-zero digit
+    unsigned long long significand = 0;
+    int significantDigits = 0;
+    long long scale = 0;  // value = significand * 10^scale
 };
+
+// Reads "E[+-]digits" at t[i]; a huge exponent saturates, which is as far
+// out of range as the real one.
+bool ScanExponent(std::string_view t, size_t& i, long long& exponent) {
+    if (i == t.size() || (t[i] != 'E' && t[i] != 'e')) return true;
+    ++i;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
+    if (i == t.size() || !IsDigit(t[i])) return false;
+    for (; i < t.size() && IsDigit(t[i]); ++i) {
+        if (exponent < 1'000'000'000) exponent = exponent * 10 + (t[i] - '0');
+    }
+    if (negative) exponent = -exponent;
+    return true;
+}
 
 // Accepts [+-] (digits [. digits*] | . digits) [(E|e) [+-] digits], nothing else.
 TokenShape ScanToken(std::string_view t) {
     TokenShape shape;
     size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    long long integerDigits = 0, fractionZeros = 0, digitCount = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) shape.negative = t[i++] == '-';
+    long long integerDigits = 0, fractionZeros = 0, fractionDigits = 0, digitCount = 0;
     bool pastPoint = false;
     for (; i < t.size(); ++i) {
         if (t[i] == '.' && !pastPoint) {
@@ -99,27 +191,42 @@ TokenShape ScanToken(std::string_view t) {
         }
         if (!IsDigit(t[i])) break;
         ++digitCount;
+        if (pastPoint) ++fractionDigits;
         if (shape.allZero && t[i] != '0') shape.allZero = false;
-        if (!pastPoint && !(shape.allZero && t[i] == '0')) ++integerDigits;
-        if (pastPoint && shape.allZero) ++fractionZeros;
-    }
-    if (digitCount == 0) return shape;
-    long long exponent = 0;
-    if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
-        ++i;
-        bool negative = false;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
-        if (i == t.size()) return shape;
-        for (; i < t.size() && IsDigit(t[i]); ++i) {
-            if (exponent < 1'000'000'000) exponent = exponent * 10 + (t[i] - '0');
+        if (shape.allZero) {
+            if (pastPoint) ++fractionZeros;
+            continue;
         }
-        if (negative) exponent = -exponent;
+        if (!pastPoint) ++integerDigits;
+        if (shape.significantDigits < 19) shape.significand = shape.significand * 10 + (t[i] - '0');
+        ++shape.significantDigits;
     }
-    if (i != t.size()) return shape;
+    long long exponent = 0;
+    if (digitCount == 0 || !ScanExponent(t, i, exponent) || i != t.size()) return shape;
     shape.valid = true;
+    shape.scale = exponent - fractionDigits;
     shape.leadingExponent =
         integerDigits > 0 ? exponent + integerDigits - 1 : exponent - fractionZeros - 1;
     return shape;
+}
+
+// Up to 15 digits and a power of ten up to 10^22 are both exact doubles, so
+// one multiplication or division gives the correctly rounded value: the
+// common case, done without the general conversion.
+std::optional<double> ExactlyConverted(const TokenShape& shape) {
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr long long kLargestExactPower = 22;
+    if (shape.allZero) return shape.negative ? -0.0 : 0.0;
+    if (shape.significantDigits > 15 || shape.scale > kLargestExactPower ||
+        shape.scale < -kLargestExactPower) {
+        return std::nullopt;
+    }
+    const auto significand = static_cast<double>(shape.significand);
+    const double magnitude = shape.scale >= 0 ? significand * kPowersOfTen[shape.scale]
+                                              : significand / kPowersOfTen[-shape.scale];
+    return shape.negative ? -magnitude : magnitude;
 }
 
 }  // namespace
@@ -144,34 +251,27 @@ bool TakeFileLine(std::string_view& rest, std::string_view& line) {
     return true;
 }
 
-// A non-finite value has no number form that reads back, so it is written as
-// 0: such values only come out of a calculation, never from a typed cell, and
-// a zero keeps the file readable line for line.
 std::string FormatFileNumber(double value) {
-    std::string out;
-    if (!std::isfinite(value) || value == 0) return " 0 ";
-    out += value < 0 ? '-' : ' ';
-    const DecimalDigits d = RoundedDigits(std::fabs(value));
-    if (d.exponent >= kLowestFixedExponent && d.exponent <= kHighestFixedExponent) {
-        AppendFixed(out, d);
-    } else {
-        AppendExponential(out, d);
-    }
-    out += ' ';
-    return out;
+    char text[kLongestForm];
+    return std::string(text, WriteNumberForm(text, value));
+}
+
+void AppendFileNumber(std::string& text, double value) {
+    char form[kLongestForm];
+    text.append(form, WriteNumberForm(form, value));
 }
 
 std::optional<double> ParseFileNumber(std::string_view token) {
     token = TrimBlanks(token);
     const TokenShape shape = ScanToken(token);
     if (!shape.valid) return std::nullopt;
-    const bool negative = token.front() == '-';
+    if (std::optional<double> exact = ExactlyConverted(shape)) return exact;
     if (token.front() == '+') token.remove_prefix(1);
     double value = 0;
     auto result = std::from_chars(token.data(), token.data() + token.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         // Too small to hold is zero; too large to hold is not a number.
-        if (shape.allZero || shape.leadingExponent < 0) return negative ? -0.0 : 0.0;
+        if (shape.leadingExponent < 0) return shape.negative ? -0.0 : 0.0;
         return std::nullopt;
     }
     if (result.ec != std::errc() || result.ptr != token.data() + token.size()) return std::nullopt;

@@ -12,6 +12,8 @@ namespace veredod {
 // before a non-negative number and one space after every number:
 // 0.549 -> " .549 ", -12.5 -> "-12.5 ", 2866 -> " 2866 ", 1e20 -> " 1E+20 ".
 std::string FormatFileNumber(double value);
+// The same, appended to `text`: for writers of many numbers.
+void AppendFileNumber(std::string& text, double value);
 
 // A token: optional sign, digits with an optional fraction, optional E
 // exponent; blanks around it are ignored. Anything else (empty, trailing

@@ -11,6 +11,8 @@ namespace veredod {
 namespace {
 
 constexpr size_t kProblemsShown = 10;
+// Ten line endings, the longest flag word and eight of the longest numbers.
+constexpr size_t kLongestRecordLines = 10 * 2 + 5 + 8 * 24;
 // Enough of a bad token to recognise it; a binary file may hold a whole
 // megabyte on one "line".
 constexpr size_t kQuotedBytes = 40;
@@ -160,14 +162,16 @@ std::string ResinDatabaseText(const std::vector<ResinRecord>& records, int lastR
     std::string text;
     const int last = std::min(lastResin, static_cast<int>(records.size()) - 1);
     if (last < 0) return text;
-    text.reserve(static_cast<size_t>(last + 1) * 96);
+    size_t size = 0;
+    for (int i = 0; i <= last; ++i) size += records[static_cast<size_t>(i)].ResinName.size();
+    text.reserve(size + static_cast<size_t>(last + 1) * kLongestRecordLines);
     for (int i = 0; i <= last; ++i) {
         const ResinRecord& record = records[static_cast<size_t>(i)];
         text += record.ResinName;
         text += "\r\n";
         text += record.ResinIsMetric ? "True\r\n" : "False\r\n";
         for (int n = 0; n < ResinRecord::kNumberCount; ++n) {
-            text += FormatFileNumber(record.number(n));
+            AppendFileNumber(text, record.number(n));
             text += "\r\n";
         }
     }

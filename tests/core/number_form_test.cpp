@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
 
 namespace veredod {
 namespace {
@@ -91,6 +95,58 @@ TEST(FileNumberRoundTrip, KeepsFifteenSignificantDigits) {
         ASSERT_TRUE(back.has_value()) << value;
         EXPECT_NEAR(*back, value, std::fabs(value) * 1e-14) << value;
         EXPECT_EQ(FormatFileNumber(*back), FormatFileNumber(value)) << value;
+    }
+}
+
+// Short tokens are converted without std::from_chars; both ways must give
+// the same double, bit for bit.
+TEST(FileNumberRead, AgreesWithTheGeneralConversion) {
+    std::mt19937 random(20240601);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution(low, high)(random); };
+    for (int n = 0; n < 200000; ++n) {
+        std::string token;
+        if (pick(0, 1)) token += '-';
+        const int digits = pick(1, 20);
+        const int point = pick(0, digits);
+        for (int i = 0; i < digits; ++i) {
+            if (i == point) token += '.';
+            token += static_cast<char>('0' + pick(0, 9));
+        }
+        if (pick(0, 1)) token += "E" + std::to_string(pick(-40, 40));
+        double expected = 0;
+        const auto result = std::from_chars(token.data(), token.data() + token.size(), expected);
+        ASSERT_EQ(result.ec, std::errc()) << token;
+        const std::optional<double> got = ParseFileNumber(token);
+        ASSERT_TRUE(got.has_value()) << token;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(*got), std::bit_cast<std::uint64_t>(expected))
+            << token;
+    }
+}
+
+std::string FifteenDigits(double value) {
+    char text[64];
+    return std::string(
+        text,
+        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr);
+}
+
+// Short decimals take a quicker path to their digits than other values;
+// every value must still be written as its 15-digit rounding.
+TEST(FileNumberWrite, WritesTheFifteenDigitRounding) {
+    std::mt19937_64 random(7);
+    for (int n = 0; n < 200000; ++n) {
+        double value;
+        if (n % 2 == 0) {
+            const auto whole = static_cast<double>(random() % 2'000'000'000'000'000ULL);
+            value = whole / std::pow(10.0, static_cast<double>(random() % 12));
+        } else {
+            value = std::bit_cast<double>(random());
+            if (!std::isfinite(value) || value == 0) continue;
+        }
+        const std::string line = FormatFileNumber(value);
+        const std::optional<double> back = ParseFileNumber(line);
+        ASSERT_TRUE(back.has_value()) << line;
+        ASSERT_EQ(FifteenDigits(*back), FifteenDigits(value)) << line;
     }
 }
 
