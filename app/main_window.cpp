@@ -119,6 +119,7 @@ void MainWindow::createMenus() {
 void MainWindow::createToolBar() {
     m_toolBar = new QToolBar(QStringLiteral("Tool bar"), this);
     m_toolBar->setObjectName(QStringLiteral("cmndToolBar"));
+    m_toolBar->setAccessibleName(m_toolBar->windowTitle());
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
     m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -142,19 +143,21 @@ QWidget* MainWindow::createOptionGroups() {
     auto* row = new QWidget(this);
     auto* rowLayout = new QHBoxLayout(row);
     rowLayout->setContentsMargins(0, 0, 0, 0);
-    auto addGroup = [&](const char* boxName) {
+    auto addGroup = [&](const char* boxName, const char* spoken) {
         auto* box = new QGroupBox(row);
         box->setObjectName(QString::fromLatin1(boxName));
+        box->setAccessibleName(QString::fromLatin1(spoken));
         rowLayout->addWidget(box, 1);
         auto* layout = new QVBoxLayout(box);
         layout->setSpacing(2);
         return layout;
     };
-    m_optUnitsGroup = CreateOptionGroup(this, "optUnits", m_optUnits, addGroup("frameUnits"));
-    m_optSectLengthGroup =
-        CreateOptionGroup(this, "optSectLength", m_optSectLength, addGroup("frameSectLength"));
-    m_optScrewTypeGroup =
-        CreateOptionGroup(this, "optScrewType", m_optScrewType, addGroup("frameScrewTypes"));
+    m_optUnitsGroup =
+        CreateOptionGroup(this, "optUnits", m_optUnits, addGroup("frameUnits", "Units"));
+    m_optSectLengthGroup = CreateOptionGroup(this, "optSectLength", m_optSectLength,
+                                             addGroup("frameSectLength", "Section length"));
+    m_optScrewTypeGroup = CreateOptionGroup(this, "optScrewType", m_optScrewType,
+                                            addGroup("frameScrewTypes", "Screw type"));
     connect(m_optUnitsGroup, &QButtonGroup::idClicked, this,
             [this](int i) { runHandler([this, i] { m_model.selectUnits(i); }); });
     connect(m_optSectLengthGroup, &QButtonGroup::idClicked, this,
@@ -185,6 +188,8 @@ QLineEdit* MainWindow::createCell(CellGroup group, int index, const QString& nam
 QGroupBox* MainWindow::createGeometryFrame() {
     m_frameScrewType = new QGroupBox(this);
     m_frameScrewType->setObjectName(QStringLiteral("frameScrewType"));
+    m_frameScrewType->setStyleSheet(
+        QStringLiteral("QGroupBox#frameScrewType { font-weight: bold }"));
     auto* grid = new QGridLayout(m_frameScrewType);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(4);
@@ -276,6 +281,8 @@ QTabWidget* MainWindow::createPropertyTabs() {
                             QStringLiteral("System Parameters"));
     m_sstProperties->addTab(createLabelledCellsPage(CellGroup::MotorSpec),
                             QStringLiteral("Motor Specs"));
+    // All three tabs stay in view: the tab control is as wide as its tab row.
+    m_sstProperties->setUsesScrollButtons(false);
     m_sstProperties->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Expanding);
     return m_sstProperties;
 }

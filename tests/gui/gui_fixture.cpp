@@ -134,6 +134,8 @@ bool Session::start(const std::vector<ResinSpec>& resins) {
     if (!model.startUp()) return false;
     window->syncFromModel();
     window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) return false;
+    window->activateWindow();
     QApplication::setActiveWindow(window.get());
     return QTest::qWaitForWindowActive(window.get());
 }
