@@ -20,8 +20,7 @@ std::string CliDesktop::chooseFile(const FileDialogRequest& request) {
         if (request.title == kResinDialogTitle) return m_resinPath;
         if (request.title == kCaseDialogTitle) return m_casePath;
     }
-    ++m_cancelledDialogs;
-    return {};
+    return {};  // cancel
 }
 
 bool CliDesktop::printLines(const std::vector<std::string>& /*lines*/, std::string& error) {

@@ -30,14 +30,10 @@ public:
     bool printLines(const std::vector<std::string>& lines, std::string& error) override;
     LaunchResult openAddress(const std::string& address) override;
 
-    // Dialogs other than the two expected ones; each was cancelled.
-    int cancelledDialogs() const { return m_cancelledDialogs; }
-
 private:
     std::string m_resinPath;
     std::string m_casePath;
     std::ostream& m_messages;
-    int m_cancelledDialogs = 0;
 };
 
 }  // namespace veredod

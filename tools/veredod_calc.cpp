@@ -52,7 +52,10 @@ constexpr const char* kFooter =
     "Exit status:\n"
     "  0  the run went through (messages on standard error do not change this)\n"
     "  1  a named file cannot be read\n"
-    "  2  wrong usage: unknown option, missing --resins or --case, --report with --json\n";
+    "  2  wrong usage: unknown option, missing --resins or --case, --report with --json\n\n"
+    "\n"
+    "Example:\n"
+    "  veredod-calc --resins data/resins.dat --case examples/worked-example-us.txt --report\n";
 
 struct Options {
     std::string resinPath;
