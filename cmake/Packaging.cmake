@@ -31,10 +31,11 @@ set(CPACK_PACKAGE_NAME veredod)
 set(CPACK_PACKAGE_VENDOR "Ruvodad")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Single screw extrusion metering calculator")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Veredod 2000 works out the drag, pressure and leakage flows, output, temperature rise, "
-    "power, torque and motor current of the metering section of a single screw extruder "
-    "for barrier, single flighted and two stage screws, in metric or US units.")
+set(CPACK_PACKAGE_DESCRIPTION "Veredod 2000 works out the drag, pressure and leakage flows, \
+output, temperature rise, power, torque and motor current of the metering section of a single \
+screw extruder for barrier, single flighted and two stage screws, in metric or US units.")
+# Debug information stays in the build folder; the package carries lean programs.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Ruvodad <info@example.com>")

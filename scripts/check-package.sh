@@ -29,7 +29,8 @@ rm -f "$build_dir"/veredod_*.deb
 deb=$(ls "$build_dir"/veredod_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || fail "cpack made no veredod .deb in $build_dir"
 dpkg-deb --info "$deb"
-dpkg-deb --contents "$deb"
+contents=$(dpkg-deb --contents "$deb")
+echo "$contents"
 
 echo "== install"
 if ! $sudo dpkg -i "$deb"; then
@@ -46,7 +47,7 @@ veredod-calc --help >/dev/null || fail "veredod-calc --help failed"
 [ -f /usr/share/applications/veredod.desktop ] || fail "the menu entry is missing"
 desktop-file-validate /usr/share/applications/veredod.desktop
 [ -f /usr/share/icons/hicolor/scalable/apps/veredod.svg ] || fail "the icon is missing"
-if dpkg-deb --contents "$deb" | grep -q '/usr/bin/veredod$'; then
+if grep -q '/usr/bin/veredod$' <<<"$contents"; then
   command -v veredod >/dev/null || fail "veredod is not on the PATH"
 fi
 echo "package check passed: $(basename "$deb")"
