@@ -93,6 +93,9 @@ WriteOutcome WriteFileAtomically(const std::string& requestedPath, std::string_v
     struct stat old {};
     const bool existed = ::stat(path.c_str(), &old) == 0;
     if (existed && S_ISDIR(old.st_mode)) return Failed(EISDIR);
+    // Renaming would replace a file the user made read-only; writing in place
+    // would have been refused, so the save is.
+    if (existed && ::access(path.c_str(), W_OK) != 0) return Failed(errno);
 
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());

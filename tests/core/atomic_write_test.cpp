@@ -126,6 +126,19 @@ TEST(WriteFileAtomically, ReadOnlyFolderLeavesTheOldFile) {
     EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"resins.dat"});
 }
 
+TEST(WriteFileAtomically, ReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write read-only files";
+    TempFolder folder;
+    const std::string path = folder.path("resins.dat");
+    WriteBytes(path, kOld);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    const WriteOutcome outcome = WriteFileAtomically(path, "new bytes");
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.error, "Permission denied");
+    EXPECT_EQ(ReadBytes(path), kOld);
+    EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"resins.dat"});
+}
+
 TEST(WriteFileAtomically, EmptyPathFails) {
     EXPECT_FALSE(WriteFileAtomically("", "x").ok);
 }
