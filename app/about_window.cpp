@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,7 +21,7 @@ namespace {
 
 const char* const kLogoResource = ":/assets/logo.svg";
 const char* const kIndexProperty = "lblEmailIndex";
-constexpr int kLogoSize = 96;
+constexpr int kLogoWidth = 320;
 
 // Turns a release of the left button on one of the link labels into its
 // click handler.
@@ -53,11 +52,11 @@ QLabel* AddLabel(QWidget* window, QLayout* layout, const std::string& text, cons
 QLabel* MakeLogo(QWidget* window) {
     auto* logo = new QLabel(window);
     logo->setObjectName(QStringLiteral("picLogo"));
-    logo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    logo->setAlignment(Qt::AlignCenter);
     QSvgRenderer renderer(QString::fromLatin1(kLogoResource));
     if (!renderer.isValid()) return logo;  // a window without its logo still tells everything
     const qreal ratio = window->devicePixelRatioF();
-    const QSize size = renderer.defaultSize().scaled(kLogoSize, kLogoSize, Qt::KeepAspectRatio);
+    const QSize size = renderer.defaultSize().scaled(kLogoWidth, kLogoWidth, Qt::KeepAspectRatio);
     QPixmap picture(size * ratio);
     picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
@@ -78,9 +77,13 @@ void AddTexts(QWidget* window, QVBoxLayout* column, const AboutContent& about) {
         AddLabel(window, column, about.lblWarning[i], QStringLiteral("lblWarning_%1").arg(i));
     }
     column->addSpacing(8);
+    // The address reads as one block, as on a letterhead.
+    auto* address = new QVBoxLayout;
+    address->setSpacing(0);
     for (std::size_t i = 0; i < about.lblAddress.size(); ++i) {
-        AddLabel(window, column, about.lblAddress[i], QStringLiteral("lblAddress_%1").arg(i));
+        AddLabel(window, address, about.lblAddress[i], QStringLiteral("lblAddress_%1").arg(i));
     }
+    column->addLayout(address);
 }
 
 void AddLinks(QWidget* window, QVBoxLayout* column, const AboutContent& about, Desktop& desktop) {
@@ -104,6 +107,8 @@ void AddLinks(QWidget* window, QVBoxLayout* column, const AboutContent& about, D
             grid->addWidget(label, 2, 0, 1, 2);
         }
     }
+    grid->setColumnStretch(1, 1);
+    grid->setVerticalSpacing(2);
     column->addSpacing(8);
     column->addLayout(grid);
 }
@@ -117,15 +122,15 @@ void ShowAboutWindow(QWidget* parent, Desktop& desktop) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QString::fromStdString(about.caption));
 
-    auto* row = new QHBoxLayout(window);
-    row->addWidget(MakeLogo(window));
-    auto* column = new QVBoxLayout;
+    auto* column = new QVBoxLayout(window);
+    column->setContentsMargins(18, 14, 18, 14);
+    column->addWidget(MakeLogo(window));
+    column->addSpacing(6);
     AddTexts(window, column, about);
     AddLinks(window, column, about, desktop);
     column->addStretch();
-    row->addLayout(column, 1);
 
-    window->resize(460, window->sizeHint().height());
+    window->resize(440, window->sizeHint().height());
     window->show();
 }
 
