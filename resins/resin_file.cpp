@@ -113,6 +113,9 @@ std::string ThousandsText(long long count) {
 
 ResinLoad ReadResinDatabase(std::string_view bytes) {
     ResinLoad load;
+    // One allocation for the table rather than regrowths that move every name.
+    const auto lines = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+    load.records.reserve(std::min(lines / 10 + 1, static_cast<size_t>(kMaxResinIndex) + 1));
     RecordReader reader(bytes, load);
     while (!reader.atEnd()) {
         if (static_cast<int>(load.records.size()) > kMaxResinIndex) {
@@ -136,8 +139,9 @@ ResinLoad LoadResinDatabase(const std::string& path) {
 }
 
 std::string ResinLoadMessage(const ResinLoad& load) {
-    if (!load.opened)
+    if (!load.opened) {
         return "Error: the resin database could not be read (" + load.openError + ").";
+    }
     std::string message;
     const size_t shown = std::min(load.problems.size(), kProblemsShown);
     for (size_t i = 0; i < shown; ++i) {
