@@ -5,10 +5,13 @@
 #include <QPagedPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPrinterInfo>
 #include <QTextItem>
+#include <QWidget>
 #include <QtTest>
 
 #include "app/print_lines.h"
+#include "app/qt_desktop.h"
 #include "model/case.h"
 #include "model/resin_table.h"
 #include "output/report.h"
@@ -128,6 +131,7 @@ private slots:
     void everyLineLandsInItsPlace_data();
     void everyLineLandsInItsPlace();
     void failedNewPageStopsThePrint();
+    void noDefaultPrinterIsAFailureWithAReason();
 };
 
 void PrintTest::everyLineLandsInItsPlace_data() {
@@ -176,6 +180,14 @@ void PrintTest::failedNewPageStopsThePrint() {
     QVERIFY(!printed.error.isEmpty());
     QVERIFY(printer.engine.drawn.size() <= 10);
     QCOMPARE(printer.engine.page, 0);
+}
+
+void PrintTest::noDefaultPrinterIsAFailureWithAReason() {
+    if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
+    veredod::app::QtDesktop desktop;
+    std::string error;
+    QVERIFY(!desktop.printLines(TwoStageReport().lines, error));
+    QVERIFY(!error.empty());
 }
 
 QTEST_MAIN(PrintTest)
