@@ -4,6 +4,7 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
+#include "app/name_text.h"
 #include "app/print_lines.h"
 #include "app/qt_desktop.h"
 
@@ -29,7 +30,8 @@ bool PrintLinesOn(QPainter& painter, QPagedPaintDevice& device,
             top = 0;
         }
         if (!line.empty()) {
-            painter.drawText(QPoint(0, top + metrics.ascent()), QString::fromStdString(line));
+            // The resin name line holds the name as the database file has it.
+            painter.drawText(QPoint(0, top + metrics.ascent()), DecodeName(line));
         }
         top += lineHeight;
     }

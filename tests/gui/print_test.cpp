@@ -131,6 +131,7 @@ private slots:
     void everyLineLandsInItsPlace_data();
     void everyLineLandsInItsPlace();
     void failedNewPageStopsThePrint();
+    void namesPrintAsTheWindowShowsThem();
     void noDefaultPrinterIsAFailureWithAReason();
 };
 
@@ -180,6 +181,15 @@ void PrintTest::failedNewPageStopsThePrint() {
     QVERIFY(!printed.error.isEmpty());
     QVERIFY(printer.engine.drawn.size() <= 10);
     QCOMPARE(printer.engine.page, 0);
+}
+
+void PrintTest::namesPrintAsTheWindowShowsThem() {
+    CapturedPrinter printer(800, 1000);
+    const Printed printed = Print(printer, {"Poly\xE9thyl\xE8ne", "Polyéthylène", ""});
+    QVERIFY(printed.ok);
+    QCOMPARE(printer.engine.drawn.size(), std::size_t{2});
+    QCOMPARE(printer.engine.drawn[0].text, QStringLiteral("Polyéthylène"));
+    QCOMPARE(printer.engine.drawn[1].text, QStringLiteral("Polyéthylène"));
 }
 
 void PrintTest::noDefaultPrinterIsAFailureWithAReason() {
