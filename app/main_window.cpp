@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QToolBar>
@@ -70,7 +72,11 @@ MainWindow::MainWindow(MainModel& model, QWidget* parent) : QMainWindow(parent),
     m_tray = new TrayIcon(this, m_mnuFile);
     if (m_tray->parent() == nullptr) m_tray->setParent(this);
     syncFromModel();
-    resize(1120, 700);
+    QSize size(1120, 700);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    }
+    resize(size);
 }
 
 MainWindow::~MainWindow() = default;
