@@ -177,36 +177,42 @@ bool ScanExponent(std::string_view t, size_t& i, long long& exponent) {
     return true;
 }
 
+// Takes the run of digits at t[i] into the significand; zeros before the
+// first significant digit only count as `leadingZeros`. Returns the run's
+// length.
+size_t ScanDigits(std::string_view t, size_t& i, TokenShape& shape, long long& leadingZeros) {
+    const size_t start = i;
+    for (; i < t.size() && IsDigit(t[i]); ++i) {
+        const int digit = t[i] - '0';
+        if (shape.significantDigits == 0 && digit == 0) {
+            ++leadingZeros;
+            continue;
+        }
+        if (shape.significantDigits < 19) shape.significand = shape.significand * 10 + digit;
+        ++shape.significantDigits;
+    }
+    return i - start;
+}
+
 // Accepts [+-] (digits [. digits*] | . digits) [(E|e) [+-] digits], nothing else.
 TokenShape ScanToken(std::string_view t) {
     TokenShape shape;
     size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) shape.negative = t[i++] == '-';
-    long long integerDigits = 0, fractionZeros = 0, fractionDigits = 0, digitCount = 0;
-    bool pastPoint = false;
-    for (; i < t.size(); ++i) {
-        if (t[i] == '.' && !pastPoint) {
-            pastPoint = true;
-            continue;
-        }
-        if (!IsDigit(t[i])) break;
-        ++digitCount;
-        if (pastPoint) ++fractionDigits;
-        if (shape.allZero && t[i] != '0') shape.allZero = false;
-        if (shape.allZero) {
-            if (pastPoint) ++fractionZeros;
-            continue;
-        }
-        if (!pastPoint) ++integerDigits;
-        if (shape.significantDigits < 19) shape.significand = shape.significand * 10 + (t[i] - '0');
-        ++shape.significantDigits;
-    }
+    long long integerZeros = 0, fractionZeros = 0;
+    const size_t integerDigits = ScanDigits(t, i, shape, integerZeros);
+    const int integerSignificant = shape.significantDigits;
+    size_t fractionDigits = 0;
+    if (i < t.size() && t[i] == '.') fractionDigits = ScanDigits(t, ++i, shape, fractionZeros);
     long long exponent = 0;
-    if (digitCount == 0 || !ScanExponent(t, i, exponent) || i != t.size()) return shape;
+    if (integerDigits + fractionDigits == 0 || !ScanExponent(t, i, exponent) || i != t.size()) {
+        return shape;
+    }
     shape.valid = true;
-    shape.scale = exponent - fractionDigits;
+    shape.allZero = shape.significantDigits == 0;
+    shape.scale = exponent - static_cast<long long>(fractionDigits);
     shape.leadingExponent =
-        integerDigits > 0 ? exponent + integerDigits - 1 : exponent - fractionZeros - 1;
+        integerSignificant > 0 ? exponent + integerSignificant - 1 : exponent - fractionZeros - 1;
     return shape;
 }
 
