@@ -15,8 +15,9 @@ constexpr const char* kGeometryHelp[6] = {
     "The total length of the metering section of the screw in L/D or in/mm",
     "The depth of the metering section of the screw in in/mm",
     "The lead is the horizontal axial distance of one turn of the screw flight in in/mm",
-    "The radial clearance between the screw flight and the barrel wall in in/mm (for a new "
-    "screw it is usually 0.001inch per inch of screw diameter)",
+    // clang-format off
+    "The radial clearance between the screw flight and the barrel wall in in/mm (for a new screw it is usually 0.001inch per inch of screw diameter)",
+    // clang-format on
     "The width of the screw flight in in/mm (usually 0.1D)",
 };
 
