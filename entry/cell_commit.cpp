@@ -3,22 +3,32 @@
 
 namespace veredod {
 
+// Cells show at most three decimals and are committed on every focus loss,
+// edited or not. A cell that still shows its stored value's display text
+// keeps the stored value, so that merely passing through a cell never turns
+// 0.0635 into 0.064 in a case or in the resin database.
+bool MainModel::showsStoredValue(const std::string& text, double stored) const {
+    return !text.empty() && text == formatNumber(stored);
+}
+
+void MainModel::commitLenient(const std::string& text, double* field) {
+    if (field == nullptr || showsStoredValue(text, *field)) return;
+    *field = ReadLenientNumber(text, m_format.decimalSeparator);
+}
+
 void MainModel::txtVar_LostFocus(int index) {
-    if (double* field = VarField(m_case, index)) {
-        *field = ReadLenientNumber(m_state.txtVar[index].text, m_format.decimalSeparator);
-    }
+    if (index < 0 || index >= kVarCells) return;
+    commitLenient(m_state.txtVar[index].text, VarField(m_case, index));
 }
 
 void MainModel::txtExtSys_LostFocus(int index) {
-    if (double* field = ExtSysField(m_case, index, modes().screwType)) {
-        *field = ReadLenientNumber(m_state.txtExtSys[index].text, m_format.decimalSeparator);
-    }
+    if (index < 0 || index >= kExtSysCells) return;
+    commitLenient(m_state.txtExtSys[index].text, ExtSysField(m_case, index, modes().screwType));
 }
 
 void MainModel::txtMotorSpec_LostFocus(int index) {
-    if (double* field = MotorSpecField(m_case, index)) {
-        *field = ReadLenientNumber(m_state.txtMotorSpec[index].text, m_format.decimalSeparator);
-    }
+    if (index < 0 || index >= kMotorSpecCells) return;
+    commitLenient(m_state.txtMotorSpec[index].text, MotorSpecField(m_case, index));
 }
 
 void MainModel::txtMatlProp_LostFocus(int index) {
@@ -35,6 +45,8 @@ void MainModel::txtMatlProp_LostFocus(int index) {
     const std::string& text = m_state.txtMatlProp[index].text;
     if (index == 0) {
         record->ResinName = text;
+    } else if (showsStoredValue(text, record->number(index - 1))) {
+        // Unchanged: the record keeps its full-precision value.
     } else if (auto value =
                    ReadStrictNumber(text, m_format.decimalSeparator, m_format.groupSeparator)) {
         record->number(index - 1) = *value;

@@ -15,6 +15,10 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+echo "== the Debian package: build, validate, install, run, remove"
+./scripts/check-package.sh build
+if [ "$(id -u)" -eq 0 ]; then dpkg -r veredod >/dev/null; else sudo dpkg -r veredod >/dev/null; fi
+
 echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVEREDOD_SANITIZE=ON \
   -DVEREDOD_BUILD_GUI=OFF -DVEREDOD_BUILD_BENCH=OFF

@@ -109,6 +109,8 @@ private:
     void applyCaseFile(const CaseFileData& data);
     bool writeCaseFile(const std::string& path);
     std::string formatNumber(double value) const;  // QPROUND with 3 decimals
+    bool showsStoredValue(const std::string& text, double stored) const;
+    void commitLenient(const std::string& text, double* field);
 
     Desktop& m_desktop;
     NumberFormat m_format;

@@ -43,6 +43,28 @@ TEST_F(CellCommitTest, LenientCellsStoreTheirReadingAndKeepTheirText) {
     EXPECT_EQ(resinFileBytes(), onDisk);
 }
 
+TEST_F(CellCommitTest, PassingThroughACellKeepsTheStoredPrecision) {
+    startWith(SampleResins());
+    type(CellGroup::Var, 4, "0.0635");
+    ASSERT_EQ(model.state().txtVar[4].text, "0.0635");
+    model.UpdateCells();
+    ASSERT_EQ(model.state().txtVar[4].text, ".064");
+    model.commitCell(CellGroup::Var, 4);  // focus passes through, nothing typed
+    EXPECT_EQ(model.currentCase().FlightClearance, 0.0635);
+    type(CellGroup::Var, 4, "0.064");  // a value typed in is taken as typed
+    EXPECT_EQ(model.currentCase().FlightClearance, 0.064);
+
+    // A US record's heat capacity of 0.2866 shows as .287 and stays 0.2866 on disk.
+    model.selectResin(1);
+    model.selectUnits(1);
+    ASSERT_EQ(model.state().txtMatlProp[6].text, ".287");
+    model.commitCell(CellGroup::MatlProp, 6);
+    EXPECT_EQ(resin(1).HeatCapacity, 0.2866);
+    EXPECT_EQ(resinFileBytes(), expectedDatabase());
+    EXPECT_NE(resinFileBytes().find(" .2866 \r\n"), std::string::npos);
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
 TEST_F(CellCommitTest, EnterCommitsAndOtherKeysDoNot) {
     startWith(SampleResins());
     model.setCellText(CellGroup::Var, 3, "40");
