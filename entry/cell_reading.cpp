@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string>
 
+#include "resins/number_form.h"
+
 namespace veredod {
 
 namespace {
@@ -99,14 +101,6 @@ std::string WithoutBlanks(std::string_view text) {
         if (ch != ' ' && ch != '\t' && ch != '\r' && ch != '\n') kept += ch;
     }
     return kept;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    const char* blanks = " \t";
-    std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    std::size_t last = text.find_last_not_of(blanks);
-    return text.substr(first, last - first + 1);
 }
 
 // Integer digits with group separators, accepted only as 1-3 digits followed
