@@ -1,5 +1,6 @@
 #include "app/about_window.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -10,6 +11,8 @@
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <functional>
+#include <utility>
 
 #include "window/about_content.h"
 #include "window/desktop.h"
@@ -27,19 +30,28 @@ constexpr int kLogoWidth = 320;
 // click handler.
 class LinkClicks : public QObject {
 public:
-    LinkClicks(QObject* parent, Desktop& desktop) : QObject(parent), m_desktop(desktop) {}
+    LinkClicks(QObject* parent, std::function<void(QObject*)> click)
+        : QObject(parent), m_click(std::move(click)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::MouseButtonRelease) return false;
         if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
-        lblEmail_Click(m_desktop, watched->property(kIndexProperty).toInt());
+        m_click(watched);
         return true;
     }
 
 private:
-    Desktop& m_desktop;
+    std::function<void(QObject*)> m_click;
 };
+
+void ShowAsLink(QLabel* label, LinkClicks* clicks) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    label->setPalette(palette);
+    label->setCursor(Qt::PointingHandCursor);
+    label->installEventFilter(clicks);
+}
 
 QLabel* AddLabel(QWidget* window, QLayout* layout, const std::string& text, const QString& name) {
     auto* label = new QLabel(QString::fromStdString(text), window);
@@ -87,19 +99,15 @@ void AddTexts(QWidget* window, QVBoxLayout* column, const AboutContent& about) {
 }
 
 void AddLinks(QWidget* window, QVBoxLayout* column, const AboutContent& about, Desktop& desktop) {
-    auto* clicks = new LinkClicks(window, desktop);
+    auto* clicks = new LinkClicks(window, [&desktop](QObject* label) {
+        lblEmail_Click(desktop, label->property(kIndexProperty).toInt());
+    });
     auto* grid = new QGridLayout;
     for (int i = 0; i < static_cast<int>(about.lblEmail.size()); ++i) {
         auto* label = new QLabel(QString::fromStdString(about.lblEmail[i]), window);
         label->setObjectName(QStringLiteral("lblEmail_%1").arg(i));
         label->setProperty(kIndexProperty, i);
-        if (IsAboutLink(i)) {
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, Qt::blue);
-            label->setPalette(palette);
-            label->setCursor(Qt::PointingHandCursor);
-            label->installEventFilter(clicks);
-        }
+        if (IsAboutLink(i)) ShowAsLink(label, clicks);
         // Captions in the first column, their addresses beside them.
         if (i < 4) {
             grid->addWidget(label, i / 2, i % 2);
@@ -111,6 +119,16 @@ void AddLinks(QWidget* window, QVBoxLayout* column, const AboutContent& about, D
     grid->setVerticalSpacing(2);
     column->addSpacing(8);
     column->addLayout(grid);
+}
+
+void AddLicence(QWidget* window, QVBoxLayout* column, const AboutContent& about, Desktop& desktop) {
+    column->addSpacing(8);
+    AddLabel(window, column, about.lblLicence, QStringLiteral("lblLicence"));
+    QLabel* guide = AddLabel(window, column, about.lblGuide, QStringLiteral("lblGuide"));
+    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+    ShowAsLink(guide, new LinkClicks(window, [&desktop, programFolder](QObject*) {
+                   lblGuide_Click(desktop, programFolder);
+               }));
 }
 
 }  // namespace
@@ -128,6 +146,7 @@ void ShowAboutWindow(QWidget* parent, Desktop& desktop) {
     column->addSpacing(6);
     AddTexts(window, column, about);
     AddLinks(window, column, about, desktop);
+    AddLicence(window, column, about, desktop);
     column->addStretch();
 
     window->resize(440, window->sizeHint().height());
