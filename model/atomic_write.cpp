@@ -61,18 +61,64 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Fills the temporary and gives it the old file's permissions (and, where
-// allowed, its owner). Returns 0 or the errno of the step that failed.
+// Fills the temporary and gives it the old file's permissions. Returns 0 or
+// the errno of the step that failed.
 int FillTemporary(int fd, std::string_view bytes, const struct stat* old) {
     if (!WriteAll(fd, bytes)) return errno;
-    if (old != nullptr) {
-        // Only the owner can give a file away; anyone else keeps their own.
-        [[maybe_unused]] const int ignored = ::fchown(fd, old->st_uid, old->st_gid);
-    }
     const mode_t mode = old != nullptr ? (old->st_mode & 07777) : NewFileMode();
     if (::fchmod(fd, mode) != 0) return errno;
     if (::fsync(fd) != 0) return errno;
     return 0;
+}
+
+bool WriteAllAt(int fd, std::string_view bytes) {
+    for (off_t offset = 0; !bytes.empty();) {
+        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (written < 0 && errno == EINTR) continue;
+        if (written < 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(written));
+        offset += written;
+    }
+    return true;
+}
+
+bool ReadAll(int fd, std::string& bytes) {
+    char chunk[1 << 16];
+    for (;;) {
+        const ssize_t got = ::pread(fd, chunk, sizeof chunk, static_cast<off_t>(bytes.size()));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) return true;
+        bytes.append(chunk, static_cast<size_t>(got));
+    }
+}
+
+bool Overwrite(int fd, std::string_view bytes) {
+    return WriteAllAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+           ::fsync(fd) == 0;
+}
+
+// For a file that renaming would harm: it keeps its inode, so other hard
+// links, the owner and the folder stay as they were. The old bytes are kept
+// in memory and put back when the new ones cannot all be written.
+WriteOutcome RewriteInPlace(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) return Failed(errno);
+    std::string old;
+    int error = ReadAll(fd, old) ? 0 : errno;
+    if (error == 0 && !Overwrite(fd, bytes)) {
+        error = errno;
+        Overwrite(fd, old);
+    }
+    ::close(fd);
+    return error == 0 ? WriteOutcome{} : Failed(error);
+}
+
+// A folder the user may not write, or a sticky one holding another user's
+// file, refuses the temporary or the rename, while the file itself may be
+// writable.
+bool FolderRefused(int error) {
+    return error == EACCES || error == EPERM;
 }
 
 void SyncFolder(const std::string& path) {
@@ -97,16 +143,31 @@ WriteOutcome WriteFileAtomically(const std::string& requestedPath, std::string_v
     // would have been refused, so the save is.
     if (existed && ::access(path.c_str(), W_OK) != 0) return Failed(errno);
 
+    // A rename would leave the file's other names holding the old bytes.
+    if (existed && old.st_nlink > 1) return RewriteInPlace(path, bytes);
+
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
+    if (fd < 0 && existed && FolderRefused(errno)) return RewriteInPlace(path, bytes);
     if (fd < 0) return Failed(errno);
+    // Only root can give a file away: anyone else saving another user's file
+    // would take it over, so that file is rewritten where it is.
+    if (existed && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return RewriteInPlace(path, bytes);
+    }
 
     error = FillTemporary(fd, bytes, existed ? &old : nullptr);
     if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
         return Failed(error);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = errno;
+        ::unlink(temporary.c_str());
+        return existed && FolderRefused(error) ? RewriteInPlace(path, bytes) : Failed(error);
     }
     SyncFolder(path);
     return {};

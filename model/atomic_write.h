@@ -14,6 +14,11 @@ struct WriteOutcome {
 // content or the new, never a mix: the bytes go to a temporary file in the
 // same folder, are flushed to disk, and the temporary is renamed over the
 // old file. On failure the old file is untouched and the temporary removed.
+// A symbolic link is followed to the file it names and stays a link. Where a
+// rename would do harm or is refused (a file with other hard links, a file
+// owned by another user, a folder that takes no new file) the file is
+// rewritten in place instead, and its old bytes are put back if the new ones
+// cannot all be written.
 WriteOutcome WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // The message the user gets when a save failed.

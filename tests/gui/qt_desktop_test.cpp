@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -36,6 +37,11 @@ void WhenModalShows(std::function<void(QWidget*)> answer) {
     poll->start(10);
 }
 
+// The file a dialog test picks is named in the request, which selects it
+// before the dialog shows. Selecting it in the shown dialog instead would
+// race the window's activation: once the file name field has the focus,
+// QFileDialog::selectFile leaves the field alone, the dialog takes the
+// folder for the choice, and accepting only opens that folder, forever.
 FileDialogRequest ResinRequest() {
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
@@ -52,6 +58,9 @@ class QtDesktopTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The dialogs keep their last folder and history in Qt's settings: those
+    // of a test user, never the real one.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void messageBoxShowsIconTextTitleAndOk_data();
     void messageBoxShowsIconTextTitleAndOk();
     void openDialogTakesTheRequestsSettings();
@@ -106,6 +115,8 @@ void QtDesktopTest::openDialogTakesTheRequestsSettings() {
     const QString path = dir.filePath(QStringLiteral("resins.dat"));
     QFile(path).open(QIODevice::WriteOnly);
     QtDesktop desktop;
+    FileDialogRequest request = ResinRequest();
+    request.initialName = path.toStdString();
     QString title, suffix;
     QStringList filters;
     QFileDialog::FileMode mode = QFileDialog::AnyFile;
@@ -121,10 +132,9 @@ void QtDesktopTest::openDialogTakesTheRequestsSettings() {
         suffix = dialog->defaultSuffix();
         mode = dialog->fileMode();
         accept = dialog->acceptMode();
-        dialog->selectFile(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    const std::string chosen = desktop.chooseFile(ResinRequest());
+    const std::string chosen = desktop.chooseFile(request);
     QCOMPARE(title, QStringLiteral("Open Resin Database File"));
     QCOMPARE(filters, QStringList({"Veredod Resin Files (*.dat)", "All Files (*)"}));
     QCOMPARE(suffix, QStringLiteral("dat"));
@@ -141,6 +151,7 @@ void QtDesktopTest::saveDialogAddsTheDefaultExtension() {
     request.title = "Save Current Data Entries";
     request.defaultExtension = "TXT";
     request.filter = "Veredod Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
+    request.initialName = dir.filePath(QStringLiteral("case")).toStdString();
     bool confirmsOverwrite = true;
     WhenModalShows([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -149,7 +160,6 @@ void QtDesktopTest::saveDialogAddsTheDefaultExtension() {
             return;
         }
         confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-        dialog->selectFile(dir.filePath(QStringLiteral("case")));
         QMetaObject::invokeMethod(dialog, "accept");
     });
     const std::string chosen = desktop.chooseFile(request);
