@@ -5,8 +5,8 @@
 //   UnitSystem switch --ConvertCase / ConvertResin--> the same numbers in the other system
 //   UnitSystem --UnitCaptionsFor--> the unit-dependent labels and help text
 //
-// Nothing here knows the window: MainModel's handlers (unit_switch.cpp,
-// modes.cpp, cell_commit.cpp, update_cells.cpp) apply these to its state.
+// Nothing here knows the window: MainModel's handlers (window/main_model_units.cpp,
+// main_model_modes.cpp, main_model_cells.cpp) apply these to its state.
 
 #include <array>
 
