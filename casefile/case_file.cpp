@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "model/number_form.h"
 #include "model/read_file.h"
-#include "resins/number_form.h"
 
 namespace veredod {
 

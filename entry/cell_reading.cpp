@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "resins/number_form.h"
+#include "model/number_form.h"
 
 namespace veredod {
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "resins/number_form.h"
+#include "model/number_form.h"
 
 using namespace veredod;
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "model/number_form.h"
 #include "model/read_file.h"
-#include "resins/number_form.h"
 
 namespace veredod {
 

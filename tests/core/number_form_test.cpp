@@ -1,4 +1,4 @@
-#include "resins/number_form.h"
+#include "model/number_form.h"
 
 #include <gtest/gtest.h>
 
