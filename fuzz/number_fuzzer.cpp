@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/number_form.h"
+#include "model/text.h"
 
 using namespace veredod;
 
