@@ -2,8 +2,9 @@
 
 #include <cmath>
 
+#include "model/number_form.h"
 #include "model/read_file.h"
-#include "resins/number_form.h"
+#include "model/text.h"
 
 namespace veredod {
 
@@ -13,13 +14,7 @@ constexpr int kResinIndexLine = 14;
 constexpr int kBackPressureLine = 18;
 
 bool IsWordTrue(std::string_view token) {
-    constexpr std::string_view kTrue = "true";
-    if (token.size() != kTrue.size()) return false;
-    for (size_t i = 0; i < token.size(); ++i) {
-        const char c = token[i];
-        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != kTrue[i]) return false;
-    }
-    return true;
+    return EqualsIgnoringCase(token, "true");
 }
 
 std::optional<ScrewType> ScrewTypeFrom(std::string_view token) {

@@ -5,17 +5,13 @@
 #include <cmath>
 #include <string>
 
-#include "resins/number_form.h"
+#include "model/text.h"
 
 namespace veredod {
 
 namespace {
 
-constexpr long kExponentCap = 100000;  // far past any double; keeps the sum from overflowing
-
-bool IsDigit(char ch) {
-    return ch >= '0' && ch <= '9';
-}
+constexpr long long kExponentCap = 100000;  // far past any double; keeps the sum from overflowing
 
 // A decimal number taken apart: sign, integer digits, fraction digits, exponent.
 struct DecimalParts {
@@ -48,27 +44,12 @@ double ComposeDecimal(const DecimalParts& parts) {
     return parts.negative ? -value : value;
 }
 
-// Reads exponent digits from `text` at `pos`, saturating far beyond any double's range.
-long ReadExponentDigits(std::string_view text, std::size_t& pos) {
-    long exponent = 0;
-    while (pos < text.size() && IsDigit(text[pos])) {
-        exponent = std::min(exponent * 10 + (text[pos] - '0'), kExponentCap);
-        ++pos;
-    }
-    return exponent;
-}
-
-// An optional exponent at `pos`: taken only when at least one digit follows
-// the letter and its sign; `pos` is left alone otherwise.
+// An optional exponent at `pos`, saturating far beyond any double's range;
+// `pos` is left alone when there is none.
 bool ReadExponent(std::string_view text, std::size_t& pos, long& exponent) {
-    if (pos >= text.size() || (text[pos] != 'E' && text[pos] != 'e')) return false;
-    std::size_t at = pos + 1;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
-    if (at >= text.size() || !IsDigit(text[at])) return false;
-    long digits = ReadExponentDigits(text, at);
-    exponent = negative ? -digits : digits;
-    pos = at;
+    long long taken = 0;
+    if (!TakeExponent(text, pos, taken, kExponentCap)) return false;
+    exponent = static_cast<long>(std::clamp(taken, -kExponentCap, kExponentCap));
     return true;
 }
 

@@ -119,6 +119,8 @@ const UnitCaptions kUsCaptions{
 double ConvertValue(double value, ConversionKind kind, double factor, UnitSystem target) {
     const bool toMetric = target == UnitSystem::Metric;
     switch (kind) {
+        case ConversionKind::None:
+            return value;
         case ConversionKind::MultiplyToMetric:
             return toMetric ? value * factor : value / factor;
         case ConversionKind::DivideToMetric:

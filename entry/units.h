@@ -5,37 +5,16 @@
 //   UnitSystem switch --ConvertCase / ConvertResin--> the same numbers in the other system
 //   UnitSystem --UnitCaptionsFor--> the unit-dependent labels and help text
 //
-// Nothing here knows the window: MainModel's handlers (unit_switch.cpp,
-// modes.cpp, cell_commit.cpp, update_cells.cpp) apply these to its state.
+// Nothing here knows the window: MainModel's handlers (window/main_model_units.cpp,
+// main_model_modes.cpp, main_model_cells.cpp) apply these to its state.
 
 #include <array>
 
 #include "model/case.h"
 #include "model/resin_table.h"
+#include "model/unit_factors.h"
 
 namespace veredod {
-
-// How one row of a conversion table turns a US value into a metric one; the
-// way back is always the exact inverse operation (a division undoes a
-// multiplication by the same constant, never a multiplication by its reciprocal).
-enum class ConversionKind {
-    MultiplyToMetric,       // metric = us * factor
-    DivideToMetric,         // metric = us / factor
-    Temperature,            // metric = (us - 32) * (5 / 9); exactly 0 stays 0
-    TemperatureDifference,  // metric = us * (5 / 9); exactly 0 stays 0
-};
-
-inline constexpr double kInchToMm = 25.4;
-inline constexpr double kPsiToBar = 0.06894757;
-inline constexpr double kKwToHp = 1.34102209;
-inline constexpr double kLbToKg = 0.45359237;
-inline constexpr double kPsiToPa = 6894.757293;
-inline constexpr double kBtuPerHourToKw = 0.0002928104;
-inline constexpr double kLbFtToNm = 1.3558181;
-inline constexpr double kLbPerFt3ToKgPerM3 = 16.018464;
-inline constexpr double kBtuPerLbFToJPerKgC = 4186.80031;
-inline constexpr double kBtuPerLbToJPerKg = 2326.0002;
-inline constexpr double kBtuPerFtHrFToWPerMC = 1.729195398;
 
 // One value converted toward `target`.
 double ConvertValue(double value, ConversionKind kind, double factor, UnitSystem target);

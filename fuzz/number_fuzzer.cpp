@@ -8,7 +8,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "resins/number_form.h"
+#include "model/number_form.h"
+#include "model/text.h"
 
 using namespace veredod;
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "model/unit_factors.h"
+
 namespace veredod {
 
 namespace {
@@ -86,11 +88,9 @@ constexpr StageFields kSecondStage{
 
 constexpr double pi = kCalcPi;
 
-// Density per cubic metre (foot) to per cubic millimetre (inch): (10^3)^3
-// and 12^3, both exact in a double.
-constexpr double kMetricDensityDivisor = 1000.0 * 1000.0 * 1000.0;
-constexpr double kUsDensityDivisor = 12.0 * 12.0 * 12.0;
-constexpr double kBarToPascal = 100000.0;  // 10^5
+// Density per cubic metre (foot) to per cubic millimetre (inch).
+constexpr double kMetricDensityDivisor = kMm3PerM3;
+constexpr double kUsDensityDivisor = kIn3PerFt3;
 
 constexpr const char* kMissingResinError = "Error: Subscript out of range";
 
@@ -208,7 +208,7 @@ void Pass::pressureFlow() {
     const double D = at(m_f.diameter), H = at(m_f.depth), P = at(m_f.backPressure);
     const double s = m_sin;
     double g = ((s * s) * ((Cube(H) * ((m_rhoPerCd * pi) * D)) / (12 * eta))) * P;
-    if (m_metric) g = g * kBarToPascal;
+    if (m_metric) g = g * kBarToPa;
     at(m_f.pressureFlow) = (g / m_lm) * 3600;
 }
 
@@ -219,7 +219,7 @@ void Pass::leakageFlow() {
     const double D = at(m_f.diameter), c = at(m_f.clearance), P = at(m_f.backPressure);
     double g =
         (((Cube(c) * (D * D * (m_rhoPerCd * (pi * pi)))) / ((12 * eta) * e)) * m_tan) * P;
-    if (m_metric) g = g * kBarToPascal;
+    if (m_metric) g = g * kBarToPa;
     at(m_f.leakageFlow) = (g / m_lm) * 3600;
 }
 
@@ -228,7 +228,7 @@ void Pass::temperatureRise() {
     const double P = at(m_f.backPressure);
     const double rho = m_resin->MeltDensity, cp = m_resin->HeatCapacity;
     at(m_f.temperatureRise) =
-        m_metric ? (kBarToPascal * P) / (rho * cp) : (P * 0.185049681) / (rho * cp);
+        m_metric ? (kBarToPa * P) / (rho * cp) : (P * kPsiToBtuPerFt3) / (rho * cp);
 }
 
 void Pass::powerNeeded() {
@@ -239,10 +239,10 @@ void Pass::powerNeeded() {
     const double hf = m_resin->HeatOfFusion;
     if (m_metric) {
         const double w = ((Q * cp) * (tOut - tIn)) + (Q * hf);
-        at(m_f.powerNeededKw) = ((((kBarToPascal * P) * Q) / rho + w) / 3600 / 1000) / 0.7;
+        at(m_f.powerNeededKw) = ((((kBarToPa * P) * Q) / rho + w) / 3600 / 1000) / 0.7;
     } else {
         at(m_f.powerNeededKw) =
-            (((Q * cp) * (tOut - tIn)) + (Q * hf) + ((P * 0.185049681) * Q) / rho) / 0.7;
+            (((Q * cp) * (tOut - tIn)) + (Q * hf) + ((P * kPsiToBtuPerFt3) * Q) / rho) / 0.7;
     }
 }
 
@@ -250,7 +250,7 @@ void Pass::torqueAvailable() {
     const double gearBox = m_case.GearBoxSpeed;
     if (gearBox == 0) return;
     const double us = (((m_case.PowerAvailable * 3) * m_case.MotorSpeed) / gearBox) * 0.75;
-    m_case.TorqueAvailable = m_metric ? us * 1.3558181 : us;
+    m_case.TorqueAvailable = m_metric ? us * kLbFtToNm : us;
 }
 
 void Pass::velocities() {
@@ -279,14 +279,15 @@ void Pass::run(bool firstPass) {
     temperatureRise();
     powerNeeded();
     const double kw = at(m_f.powerNeededKw);
-    at(m_f.powerNeededHp) = m_metric ? kw * 1.34102209 : kw * 0.0003926652;
+    at(m_f.powerNeededHp) = m_metric ? kw * kKwToHp : kw * kBtuPerHourToHp;
     if (N != 0) {
-        at(m_f.torque) = m_metric ? ((kw * 1000) * 9.55) / N : (at(m_f.powerNeededHp) * 5252) / N;
+        at(m_f.torque) =
+            m_metric ? ((kw * 1000) * kKwRpmToNm) / N : (at(m_f.powerNeededHp) * kHpRpmToLbFt) / N;
     }
     const double volts = m_case.PowerSupply;
     if (volts != 0) {
         at(m_f.amps) = m_metric ? (kw * 1000) / (std::sqrt(3.0) * volts)
-                                : ((kw / 3415.179) * 1000) / (std::sqrt(3.0) * volts);
+                                : ((kw / kBtuPerHourPerKw) * 1000) / (std::sqrt(3.0) * volts);
     }
     if (firstPass) torqueAvailable();
 

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "model/number_form.h"
 #include "model/read_file.h"
-#include "resins/number_form.h"
+#include "model/text.h"
 
 namespace veredod {
 
@@ -38,16 +39,6 @@ std::string Quote(std::string_view token) {
     }
     out += cut ? "...\"" : "\"";
     return out;
-}
-
-bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
-    if (text.size() != word.size()) return false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != word[i]) return false;
-    }
-    return true;
 }
 
 class RecordReader {

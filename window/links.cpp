@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "model/messages.h"
+#include "model/text.h"
 #include "output/maker.h"
 
 namespace veredod {
@@ -11,13 +12,6 @@ namespace {
 
 constexpr std::string_view kFullPrefix = "http://www.";
 constexpr std::string_view kHostPrefix = "www.";
-
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 void TellBrowserFailed(MessageSink& messages, const std::string& url, const LaunchResult& result) {
     std::string text = kAppTitle;
@@ -51,7 +45,7 @@ void OpenWebAddress(Desktop& desktop, const std::string& address) {
 }  // namespace
 
 std::optional<std::string> NormaliseWebAddress(MessageSink& messages, const std::string& address) {
-    const std::string trimmed = TrimBlanks(address);
+    const std::string trimmed(TrimSpaces(address));
     if (trimmed.empty() || trimmed == kFullPrefix) {
         messages.showMessage(MessageIcon::Critical,
                              "You don't have a web address entered for this entry", "Missing Data");

@@ -1,4 +1,5 @@
-#include "resins/number_form.h"
+#include "model/number_form.h"
+#include "model/text.h"
 
 #include <gtest/gtest.h>
 

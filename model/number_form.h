@@ -20,12 +20,4 @@ void AppendFileNumber(std::string& text, double value);
 // junk, inf, nan, hex) is not a number.
 std::optional<double> ParseFileNumber(std::string_view token);
 
-// Both files' line rule: takes the next line off the front of `rest`. A line
-// ends at LF, one CR before the LF belongs to the ending, and a last line
-// without an ending still counts. False once `rest` is empty.
-bool TakeFileLine(std::string_view& rest, std::string_view& line);
-
-// `text` without the spaces and tabs around it.
-std::string_view TrimBlanks(std::string_view text);
-
 }  // namespace veredod

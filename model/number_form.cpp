@@ -1,4 +1,4 @@
-#include "resins/number_form.h"
+#include "model/number_form.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,6 +7,8 @@
 #include <iterator>
 #include <limits>
 #include <system_error>
+
+#include "model/text.h"
 
 namespace veredod {
 
@@ -142,16 +144,11 @@ char* WriteNumberForm(char* out, double value) {
     return out;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // What a scan of the token found: whether it is a number at all, its digits
 // when there are few enough to convert exactly, and where its first
 // significant digit stands for a value std::from_chars could not hold.
+constexpr long long kExponentLimit = 1'000'000'000;
+
 struct TokenShape {
     bool valid = false;
     bool negative = false;
@@ -162,19 +159,11 @@ struct TokenShape {
     long long scale = 0;  // value = significand * 10^scale
 };
 
-// Reads "E[+-]digits" at t[i]; a huge exponent saturates, which is as far
-// out of range as the real one.
+// Reads "E[+-]digits" at t[i], if there is an E; a huge exponent saturates,
+// which is as far out of range as the real one.
 bool ScanExponent(std::string_view t, size_t& i, long long& exponent) {
     if (i == t.size() || (t[i] != 'E' && t[i] != 'e')) return true;
-    ++i;
-    bool negative = false;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
-    if (i == t.size() || !IsDigit(t[i])) return false;
-    for (; i < t.size() && IsDigit(t[i]); ++i) {
-        if (exponent < 1'000'000'000) exponent = exponent * 10 + (t[i] - '0');
-    }
-    if (negative) exponent = -exponent;
-    return true;
+    return TakeExponent(t, i, exponent, kExponentLimit);
 }
 
 // Takes the run of digits at t[i] into the significand; zeros before the
@@ -236,26 +225,6 @@ std::optional<double> ExactlyConverted(const TokenShape& shape) {
 }
 
 }  // namespace
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool TakeFileLine(std::string_view& rest, std::string_view& line) {
-    if (rest.empty()) return false;
-    const size_t end = rest.find('\n');
-    if (end == std::string_view::npos) {
-        line = rest;
-        rest = {};
-        return true;
-    }
-    line = rest.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    rest.remove_prefix(end + 1);
-    return true;
-}
 
 std::string FormatFileNumber(double value) {
     char text[kLongestForm];

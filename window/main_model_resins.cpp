@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "model/text.h"
 #include "resins/resin_file.h"
 #include "window/main_model.h"
 
@@ -9,13 +10,6 @@ namespace {
 
 constexpr const char* kResinFilter = "Veredod Resin Files (*.dat)|*.dat|All Files (*.*)|*.*";
 constexpr double kNewResinSolidDensity = 920;
-
-std::string TrimSpaces(const std::string& text) {
-    std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 }  // namespace
 
