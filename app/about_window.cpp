@@ -115,7 +115,7 @@ void AddLinks(QWidget* window, QVBoxLayout* column, const AboutContent& about, D
 
 }  // namespace
 
-void ShowAboutWindow(QWidget* parent, Desktop& desktop) {
+QWidget* ShowAboutWindow(QWidget* parent, Desktop& desktop) {
     const AboutContent& about = AboutTexts();
     auto* window = new QWidget(parent, Qt::Window);
     window->setObjectName(QStringLiteral("frmAbout"));
@@ -132,6 +132,7 @@ void ShowAboutWindow(QWidget* parent, Desktop& desktop) {
 
     window->resize(440, window->sizeHint().height());
     window->show();
+    return window;
 }
 
 }  // namespace veredod::app
