@@ -133,7 +133,7 @@ void AddLicence(QWidget* window, QVBoxLayout* column, const AboutContent& about,
 
 }  // namespace
 
-void ShowAboutWindow(QWidget* parent, Desktop& desktop) {
+QWidget* ShowAboutWindow(QWidget* parent, Desktop& desktop) {
     const AboutContent& about = AboutTexts();
     auto* window = new QWidget(parent, Qt::Window);
     window->setObjectName(QStringLiteral("frmAbout"));
@@ -151,6 +151,7 @@ void ShowAboutWindow(QWidget* parent, Desktop& desktop) {
 
     window->resize(440, window->sizeHint().height());
     window->show();
+    return window;
 }
 
 }  // namespace veredod::app

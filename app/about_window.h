@@ -8,8 +8,8 @@ class Desktop;
 
 namespace veredod::app {
 
-// Shows the About window, not modal; it is deleted when closed, and the next
-// call creates it again. Its links go through `desktop`.
-void ShowAboutWindow(QWidget* parent, Desktop& desktop);
+// Shows a new About window, not modal, and returns it; it is deleted when
+// closed. Its links go through `desktop`.
+QWidget* ShowAboutWindow(QWidget* parent, Desktop& desktop);
 
 }  // namespace veredod::app

@@ -21,6 +21,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/copyable_lines.h"
 #include "app/svg_picture.h"
 #include "app/tray_icon.h"
 
@@ -95,6 +96,10 @@ void MainWindow::createActions() {
         {&m_mnuSaveAs, "mnuSaveAs", "Save As", QKeySequence::SaveAs, &MainModel::mnuSaveAs_Click},
         {&m_mnuOpen, "mnuOpen", "Open", QKeySequence::Open, &MainModel::mnuOpen_Click},
         {&m_mnuPrint, "mnuPrint", "Print", QKeySequence::Print, &MainModel::mnuPrint_Click},
+        {&m_mnuPrintPreview, "mnuPrintPreview", "Print Preview", QKeySequence(),
+         &MainModel::mnuPrintPreview_Click},
+        {&m_mnuExportPdf, "mnuExportPdf", "Export PDF...", QKeySequence(),
+         &MainModel::mnuExportPdf_Click},
         {&m_mnuCalc, "mnuCalc", "Calculate", QKeySequence(Qt::Key_F9), &MainModel::mnuCalc_Click},
         {&m_mnuAbout, "mnuAbout", "About", QKeySequence(), &MainModel::mnuAbout_Click},
     };
@@ -118,8 +123,9 @@ void MainWindow::createActions() {
 void MainWindow::createMenus() {
     m_mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    m_mnuFile->addActions({m_mnuNew, m_mnuSave, m_mnuSaveAs, m_mnuOpen, m_mnuPrint, m_mnuCalc,
-                           m_mnuAbout, m_mnuSpace, m_mnuExit});
+    m_mnuFile->addActions({m_mnuNew, m_mnuSave, m_mnuSaveAs, m_mnuOpen, m_mnuPrint,
+                           m_mnuPrintPreview, m_mnuExportPdf, m_mnuCalc, m_mnuAbout, m_mnuSpace,
+                           m_mnuExit});
 }
 
 void MainWindow::createToolBar() {
@@ -298,6 +304,7 @@ void MainWindow::createResultsList() {
     m_lstResults->setObjectName(QStringLiteral("lstResults"));
     m_lstResults->setUniformItemSizes(true);
     m_lstResults->setMinimumWidth(fontMetrics().horizontalAdvance(u'0') * 24);
+    MakeLinesCopyable(m_lstResults);
 }
 
 void MainWindow::createWebAddress() {

@@ -101,6 +101,8 @@ private:
     QAction* m_mnuSaveAs = nullptr;
     QAction* m_mnuOpen = nullptr;
     QAction* m_mnuPrint = nullptr;
+    QAction* m_mnuPrintPreview = nullptr;
+    QAction* m_mnuExportPdf = nullptr;
     QAction* m_mnuCalc = nullptr;
     QAction* m_mnuAbout = nullptr;
     QAction* m_mnuSpace = nullptr;

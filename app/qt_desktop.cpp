@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "app/name_text.h"
 #include "app/qt_conversions.h"
+#include "app/resin_dialog_start.h"
 
 namespace veredod::app {
 
@@ -22,6 +24,14 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
             return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
+}
+
+void StartAtLastDatabase(QFileDialog& dialog) {
+    const QString start = ResinDialogStart();
+    if (start.isEmpty()) return;
+    const QFileInfo database(start);
+    dialog.setDirectory(database.absolutePath());
+    if (database.isFile()) dialog.selectFile(database.absoluteFilePath());
 }
 
 void ApplyRequest(QFileDialog& dialog, const FileDialogRequest& request) {
@@ -40,6 +50,8 @@ void ApplyRequest(QFileDialog& dialog, const FileDialogRequest& request) {
     }
     if (!request.initialName.empty()) {
         dialog.selectFile(QFile::decodeName(request.initialName.c_str()));
+    } else if (request.title == kResinDialogTitle) {
+        StartAtLastDatabase(dialog);
     }
 }
 
@@ -60,6 +72,10 @@ std::string QtDesktop::chooseFile(const FileDialogRequest& request) {
     if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
     if (!accepted || dialog.selectedFiles().isEmpty()) return {};
     return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+void QtDesktop::rememberResinDatabase(const std::string& path) {
+    RememberResinDatabase(QFile::decodeName(path.c_str()));
 }
 
 void QtDesktop::setBusy(bool busy) {

@@ -25,7 +25,14 @@ LaunchResult QtDesktop::openAddress(const std::string& address) {
 }
 
 void QtDesktop::showAbout() {
-    ShowAboutWindow(owner(), *this);
+    if (m_about.isNull()) {
+        m_about = ShowAboutWindow(owner(), *this);
+        return;
+    }
+    if (m_about->isMinimized()) m_about->showNormal();
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
 }
 
 }  // namespace veredod::app

@@ -5,4 +5,9 @@ cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target veredod
+# Without arguments the program comes up on the sample database and the
+# metric worked example, ready for Calculate (F9).
+if [ $# -eq 0 ]; then
+  set -- --resins data/resins.dat examples/worked-example-metric.txt
+fi
 exec ./build/app/veredod "$@"

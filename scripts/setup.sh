@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   clang libclang-rt-dev
-  xvfb xauth desktop-file-utils dpkg-dev file
+  xvfb xauth desktop-file-utils dpkg-dev file poppler-utils
 )
 
 missing=()

@@ -28,6 +28,12 @@ bool CliDesktop::printLines(const std::vector<std::string>& /*lines*/, std::stri
     return false;
 }
 
+bool CliDesktop::writePdf(const std::vector<std::string>& /*lines*/, const std::string& /*path*/,
+                          std::string& error) {
+    error = "no PDF output in veredod-calc";
+    return false;
+}
+
 LaunchResult CliDesktop::openAddress(const std::string& /*address*/) {
     return LaunchResult{LaunchResult::Status::GeneralFailure, 0};
 }

@@ -7,8 +7,8 @@
 //   every message box --> stderr as "title: text"
 //
 // The desktop stands in for the user: it picks the named files in the two
-// dialogs the run is known to show and cancels any other. There is no printer
-// and no browser, so those outlets report failure.
+// dialogs the run is known to show and cancels any other. There is no
+// printer, no PDF output and no browser, so those outlets report failure.
 
 #include <iosfwd>
 #include <string>
@@ -28,6 +28,8 @@ public:
     void showMessage(MessageIcon icon, const std::string& text, const std::string& title) override;
     std::string chooseFile(const FileDialogRequest& request) override;
     bool printLines(const std::vector<std::string>& lines, std::string& error) override;
+    bool writePdf(const std::vector<std::string>& lines, const std::string& path,
+                  std::string& error) override;
     LaunchResult openAddress(const std::string& address) override;
 
 private:

@@ -39,6 +39,17 @@ public:
     // the reason) when there is no printer or anything failed; nothing
     // half-printed may come out then.
     virtual bool printLines(const std::vector<std::string>& lines, std::string& error) = 0;
+    // Writes the lines as a PDF file at `path`, laid out and broken into pages
+    // as the printer gets them. False (with the reason) when the file could
+    // not be written; an older file at `path` is then left as it was.
+    virtual bool writePdf(const std::vector<std::string>& /*lines*/, const std::string& /*path*/,
+                          std::string& error) {
+        error = "this desktop has no PDF output";
+        return false;
+    }
+    // Shows the lines as the printer would lay them out, with the choice to
+    // print them from there.
+    virtual void previewLines(const std::vector<std::string>& /*lines*/) {}
     // The desktop's "open" action on a web address or a mailto: address.
     virtual LaunchResult openAddress(const std::string& address) = 0;
     // Shows the About window, not modal.

@@ -115,23 +115,6 @@ UnitSystem MainModel::activeUnits() const {
     return m_state.optUnits.selected == 0 ? UnitSystem::Metric : UnitSystem::US;
 }
 
-bool MainModel::startUp() {
-    m_resins.Resins.resize(2);
-    optScrewType_Click(0);
-    optSectLength_Click(0);
-    setHelpTexts();
-    setFixedCaptions();
-    if (!OpenRes()) return false;
-    optUnits_Click(0);
-    if (!m_state.cmbResins.empty()) {
-        selectResin(0);
-    } else {
-        m_resins.CurrentResin = 0;
-        UpdateCells();
-    }
-    return true;
-}
-
 void MainModel::selectScrewType(int index) {
     if (SelectOption(m_state.optScrewType, index)) optScrewType_Click(index);
 }

@@ -27,6 +27,13 @@ struct NumberFormat {
     char groupSeparator = ',';
 };
 
+// What the command line asks of the start-up; empty paths leave that step
+// as a plain start does it.
+struct StartOptions {
+    std::string resinFile;  // loaded instead of asking with the resin dialog
+    std::string caseFile;   // opened as Open would, once the window is ready
+};
+
 inline constexpr const char* kProductTitle = "Veredod 2000 Single Screw Extrusion Simulation";
 inline constexpr int kEnterKey = 13;
 
@@ -43,8 +50,12 @@ public:
     // The main window's load: table to two blank records, screw type and
     // section-length handlers for index 0, help texts, the resin database
     // from the dialog, the unit handler for metric, the first resin.
-    // False when the resin dialog was cancelled: the program ends.
-    bool startUp();
+    // False when the resin dialog was cancelled: the program ends. A resin
+    // file in `options` stands in for the dialog's answer; one that cannot be
+    // read gets the usual message and the dialog follows.
+    bool startUp(const StartOptions& options = {});
+    // Open's work on a path chosen elsewhere (the command line).
+    void openCaseFile(const std::string& path);
 
     // Option buttons: select index i as the user would; the handler runs
     // when the selection changes.
@@ -80,6 +91,8 @@ public:
     void mnuSave_Click();
     void mnuSaveAs_Click();
     void mnuPrint_Click();
+    void mnuPrintPreview_Click();
+    void mnuExportPdf_Click();
     void mnuCalc_Click();  // CalcCells, then DisplayResults
     void mnuAbout_Click();
     void cmndToolBar_Click(int index);
@@ -101,6 +114,7 @@ private:
     void setFixedCaptions();
     void applyUnitCaptions();
     bool OpenRes();
+    bool loadNamedDatabase(const std::string& path);
     void takeResinLoad(const std::string& path);
     UnitSystem activeUnits() const;
     void showExclamation(const std::string& text);

@@ -82,7 +82,10 @@ void MainModel::mnuNew_Click() {
 
 void MainModel::mnuOpen_Click() {
     const std::string path = m_desktop.chooseFile(CaseDialog(FileDialogRequest::Mode::Open));
-    if (path.empty()) return;
+    if (!path.empty()) openCaseFile(path);
+}
+
+void MainModel::openCaseFile(const std::string& path) {
     const CaseFileData data = LoadCaseFile(path);
     if (!data.opened) {
         showExclamation("Output Error: " + data.openError);

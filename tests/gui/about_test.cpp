@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "app/about_window.h"
+#include "app/qt_desktop.h"
 #include "window/about_content.h"
 #include "window/desktop.h"
 
@@ -56,6 +57,7 @@ private slots:
     void linksOpenTheirTargets_data();
     void linksOpenTheirTargets();
     void isNotModalAndGoesAwayWhenClosed();
+    void aSecondCommandBringsTheOpenWindowBack();
 };
 
 void AboutTest::showsTheMakersTexts() {
@@ -141,6 +143,28 @@ void AboutTest::isNotModalAndGoesAwayWhenClosed() {
     QVERIFY(second);
     CloseAndDelete(second);
     QVERIFY(second.isNull());
+}
+
+void AboutTest::aSecondCommandBringsTheOpenWindowBack() {
+    veredod::app::QtDesktop desktop;
+    desktop.showAbout();
+    QPointer<QWidget> first = FindAboutWindow();
+    QVERIFY(first);
+    first->showMinimized();
+    desktop.showAbout();
+    int open = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        open += widget->objectName() == QLatin1String("frmAbout") ? 1 : 0;
+    }
+    QCOMPARE(open, 1);
+    QVERIFY(first->isVisible());
+    QVERIFY(!first->isMinimized());
+    CloseAndDelete(first);
+    QVERIFY(first.isNull());
+    desktop.showAbout();  // closed means gone: the next command opens a new one
+    QPointer<QWidget> second = FindAboutWindow();
+    QVERIFY(second);
+    CloseAndDelete(second);
 }
 
 QTEST_MAIN(AboutTest)

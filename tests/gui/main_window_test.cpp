@@ -3,6 +3,7 @@
 // pending edit, Enter in a resin cell, the option groups and their pages.
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -40,6 +41,7 @@ private slots:
     void commandCommitsThePendingEdit();
     void enterInAResinCellSavesAndKeepsTheFocus();
     void aboutAndWebAddressGoToTheDesktop();
+    void resultsLinesCopyAsPlainText();
     void cancelledResinDialogShowsNoWindow();
     void splashShowsForItsTimeWhileHandlingEvents();
 
@@ -117,11 +119,12 @@ void MainWindowTest::fileMenuHoldsTheCommandsInOrder() {
         names << action->objectName();
         texts << action->text();
     }
-    QCOMPARE(names, QStringList({"mnuNew", "mnuSave", "mnuSaveAs", "mnuOpen", "mnuPrint", "mnuCalc",
-                                 "mnuAbout", "mnuSpace", "mnuExit"}));
-    QCOMPARE(texts, QStringList({"New", "Save", "Save As", "Open", "Print", "Calculate", "About",
-                                 "", "Exit"}));
-    QVERIFY(menu->actions().at(7)->isSeparator());
+    QCOMPARE(names, QStringList({"mnuNew", "mnuSave", "mnuSaveAs", "mnuOpen", "mnuPrint",
+                                 "mnuPrintPreview", "mnuExportPdf", "mnuCalc", "mnuAbout",
+                                 "mnuSpace", "mnuExit"}));
+    QCOMPARE(texts, QStringList({"New", "Save", "Save As", "Open", "Print", "Print Preview",
+                                 "Export PDF...", "Calculate", "About", "", "Exit"}));
+    QVERIFY(menu->actions().at(9)->isSeparator());
 }
 
 void MainWindowTest::toolBarShowsPicturesWithHelpTexts() {
@@ -268,6 +271,27 @@ void MainWindowTest::aboutAndWebAddressGoToTheDesktop() {
     QVERIFY(!web->text().isEmpty());
     m_session->click(web);
     QCOMPARE(m_session->desktop.openedAddresses.size(), size_t(1));
+}
+
+void MainWindowTest::resultsLinesCopyAsPlainText() {
+    find<QAction>("mnuCalc")->trigger();
+    auto* list = find<QListWidget>("lstResults");
+    const QStringList lines = ListLines(list);
+    auto clickLine = [list](int row, Qt::KeyboardModifiers modifiers) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                          list->visualItemRect(list->item(row)).center());
+    };
+    clickLine(2, {});
+    clickLine(0, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), lines[0] + u'\n' + lines[2]);
+
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(list->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(list->actions().size(), 1);
+    QCOMPARE(list->actions().constFirst()->text(), QStringLiteral("Copy"));
+    list->actions().constFirst()->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), lines.join(u'\n'));
 }
 
 void MainWindowTest::cancelledResinDialogShowsNoWindow() {

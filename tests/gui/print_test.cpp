@@ -5,8 +5,15 @@
 #include <QPagedPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextItem>
+#include <QTimer>
 #include <QWidget>
 #include <QtTest>
 
@@ -122,6 +129,25 @@ Printed Print(CapturedPrinter& printer, const std::vector<std::string>& lines) {
     return printed;
 }
 
+// How many lines the printer the report goes to takes on a page.
+int PrinterLinesPerPage() {
+    const QPrinter printer;
+    const int spacing = QFontMetrics(QFont(), &printer).lineSpacing();
+    return std::max(1, printer.height() / spacing);
+}
+
+// The report's text lines as they should stand on each page, blanks
+// collapsed, as a PDF's text comes out.
+QList<QStringList> ExpectedPages(const std::vector<std::string>& lines) {
+    const int perPage = PrinterLinesPerPage();
+    QList<QStringList> pages;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i % perPage == 0) pages.append(QStringList());
+        if (!lines[i].empty()) pages.last() << QString::fromStdString(lines[i]).simplified();
+    }
+    return pages;
+}
+
 }  // namespace
 
 class PrintTest : public QObject {
@@ -133,6 +159,8 @@ private slots:
     void failedNewPageStopsThePrint();
     void namesPrintAsTheWindowShowsThem();
     void noDefaultPrinterIsAFailureWithAReason();
+    void pdfHoldsTheReportPageByPage();
+    void previewShowsThePrintersPages();
 };
 
 void PrintTest::everyLineLandsInItsPlace_data() {
@@ -198,6 +226,58 @@ void PrintTest::noDefaultPrinterIsAFailureWithAReason() {
     std::string error;
     QVERIFY(!desktop.printLines(TwoStageReport().lines, error));
     QVERIFY(!error.empty());
+}
+
+void PrintTest::pdfHoldsTheReportPageByPage() {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    // Two reports in a row run over a page at any usual font and paper size.
+    std::vector<std::string> lines = TwoStageReport().lines;
+    lines.insert(lines.end(), lines.begin(), lines.end());
+    lines.back() = "Polyéthylène";
+    veredod::app::QtDesktop desktop;
+    std::string error;
+    QVERIFY2(desktop.writePdf(lines, path.toStdString(), error), error.c_str());
+
+    QProcess text;
+    text.start(pdftotext, {path, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    QCOMPARE(text.exitCode(), 0);
+    QStringList pageTexts = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
+    if (pageTexts.last().trimmed().isEmpty()) pageTexts.removeLast();
+    QList<QStringList> pages;
+    for (const QString& page : pageTexts) {
+        QStringList lines;
+        for (const QString& line : page.split(u'\n')) {
+            // The font's ligatures (fi, fl) come back as one character each.
+            const QString plain = line.normalized(QString::NormalizationForm_KC).simplified();
+            if (!plain.isEmpty()) lines << plain;
+        }
+        pages.append(lines);
+    }
+    const QList<QStringList> expected = ExpectedPages(lines);
+    QVERIFY(expected.size() > 1);
+    QCOMPARE(pages, expected);
+}
+
+void PrintTest::previewShowsThePrintersPages() {
+    int shownPages = -1;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        if (qobject_cast<QPrintPreviewDialog*>(modal) != nullptr) {
+            shownPages = modal->findChild<QPrintPreviewWidget*>()->pageCount();
+        }
+        modal->close();
+    });
+    poll.start(20);
+    veredod::app::QtDesktop desktop;
+    const veredod::ReportLines report = TwoStageReport();
+    desktop.previewLines(report.lines);
+    QCOMPARE(shownPages, int(ExpectedPages(report.lines).size()));
 }
 
 QTEST_MAIN(PrintTest)

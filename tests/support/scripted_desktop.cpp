@@ -42,6 +42,16 @@ bool ScriptedDesktop::printLines(const std::vector<std::string>& lines, std::str
     return answer.ok;
 }
 
+bool ScriptedDesktop::writePdf(const std::vector<std::string>& lines, const std::string& path,
+                               std::string& error) {
+    if (!pdfError.empty()) {
+        error = pdfError;
+        return false;
+    }
+    pdfs.emplace_back(path, lines);
+    return true;
+}
+
 LaunchResult ScriptedDesktop::openAddress(const std::string& address) {
     openedAddresses.push_back(address);
     if (m_launches.empty()) return {};

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "window/desktop.h"
@@ -31,12 +32,21 @@ public:
     void showMessage(MessageIcon icon, const std::string& text, const std::string& title) override;
     std::string chooseFile(const FileDialogRequest& request) override;
     bool printLines(const std::vector<std::string>& lines, std::string& error) override;
+    // Records the export; fails with `pdfError` when a test set one.
+    bool writePdf(const std::vector<std::string>& lines, const std::string& path,
+                  std::string& error) override;
+    void previewLines(const std::vector<std::string>& lines) override {
+        previewed.push_back(lines);
+    }
     LaunchResult openAddress(const std::string& address) override;
     void showAbout() override { ++aboutShown; }
 
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> dialogs;
     std::vector<std::vector<std::string>> printed;
+    std::vector<std::pair<std::string, std::vector<std::string>>> pdfs;  // path, lines
+    std::string pdfError;
+    std::vector<std::vector<std::string>> previewed;
     std::vector<std::string> openedAddresses;
     int aboutShown = 0;
 
