@@ -114,11 +114,15 @@ void AddWarnings(OperatingPoint& p, UnitSystem units) {
     if (p.ventFlooding) {
         const std::string flowUnit = metric ? " kg/hr" : " lbs/hr";
         const int flowDecimals = metric ? 4 : 2;
-        p.warnings.push_back("Vent flooding: the second stage pumps only " +
-                             QPROUND(p.secondStageCapacity, flowDecimals) + flowUnit + " against " +
-                             QPROUND(p.pressure, 3) + (metric ? " bar" : " psi") +
-                             ", less than the first stage's " + QPROUND(p.flow, flowDecimals) +
-                             flowUnit + ".");
+        const std::string against = QPROUND(p.pressure, 3) + (metric ? " bar" : " psi");
+        const std::string firstStage = QPROUND(p.flow, flowDecimals) + flowUnit + ".";
+        p.warnings.push_back(
+            p.secondStageCapacity > 0
+                ? "Vent flooding: the second stage pumps only " +
+                      QPROUND(p.secondStageCapacity, flowDecimals) + flowUnit + " against " +
+                      against + ", less than the first stage's " + firstStage
+                : "Vent flooding: against " + against +
+                      " the second stage pumps nothing of the first stage's " + firstStage);
     }
     if (r.TorqueAvailable > 0 && p.torque > r.TorqueAvailable) {
         const std::string unit = metric ? " N-m" : " lbs-ft";
@@ -182,14 +186,13 @@ OperatingPoint FindOperatingPoint(const Case& c, const ResinTable& resins, const
         p.pressure =
             p.flow > 0 ? DiePressureDrop(die, *resin, units, p.flow) : line.dragFlow / line.slope;
     }
-    if (!std::isfinite(p.pressure)) {
+    if (!std::isfinite(p.flow) || !std::isfinite(p.pressure)) {
         p.error = kNotFinite;
         return p;
     }
     p.results = CalculatedAt(fresh, p.pressure, resins, modes);
     TakeFigures(p, modes);
-    if (!std::isfinite(p.flow)) p.error = kNotFinite;
-    if (p.found() && warnings) AddWarnings(p, units);
+    if (warnings) AddWarnings(p, units);
     return p;
 }
 

@@ -40,7 +40,7 @@ struct OperatingPoint {
     double current = 0;              // both stages together with a two stage screw
     bool twoStage = false;           // the die is fed by the second stage
     bool ventFlooding = false;       // the second stage cannot pump the first stage's flow
-    double secondStageCapacity = 0;  // what the second stage pumps against `pressure`
+    double secondStageCapacity = 0;  // what the second stage pumps against `pressure` (may be < 0)
     std::vector<std::string> warnings;
     Case results;  // the calculation run with the head pressure as back pressure
 

@@ -132,6 +132,12 @@ TEST(OperatingPoint, NewtonianCaseMatchesTheHandWorkedPoint) {
                   "Torque needed 1744.72 N-m is above the torque available 1372.77 N-m by 27.1 %.",
                   "Power needed 10.96 kW is above the motor power available 7.5 kW by 46.2 %.",
               }));
+    Case unknownDrive = NewtonianScrew();  // no motor figures: nothing to warn of
+    unknownDrive.PowerAvailable = 0, unknownDrive.GearBoxSpeed = 0;
+    EXPECT_EQ(FindOperatingPoint(unknownDrive, TableOf(Newtonian()), kSingleMetric,
+                                 DieOf("circular:d=5,l=20"))
+                  .warnings,
+              std::vector<std::string>{});
 }
 
 TEST(OperatingPoint, UsUnitsAgreeWithMetric) {
@@ -150,8 +156,7 @@ TEST(OperatingPoint, UsUnitsAgreeWithMetric) {
 
 TEST(OperatingPoint, TwoStageTakesTheFirstStageFlowAndSaysWhenTheVentFloods) {
     // The first stage gives the worked 80.02626 kg/hr against 138 bar; the
-    // die then drops 38.52023 bar.
-    const Die die = DieOf("circular:d=5,l=20");
+    // die's drop at that flow is the head.
     const ResinTable resins = TableOf(testing::MetricWorkedResin());
     const Modes modes{ScrewType::TwoStage, UnitSystem::Metric,
                       SectionLengthMode::LengthOverDiameter};
@@ -159,25 +164,37 @@ TEST(OperatingPoint, TwoStageTakesTheFirstStageFlowAndSaysWhenTheVentFloods) {
     deep.SecondMeteringDepth = 4.5;
     const struct {
         Case screw;
+        const char* die;
+        double pressure;
         double capacity;
         std::vector<std::string> warnings;
     } rows[] = {
-        {deep, 115.1035244049402, {}},
+        {deep, "circular:d=5,l=20", 38.520230501091035, 115.1035244049402, {}},
         {testing::MetricTwoStageCase(),
+         "circular:d=5,l=20",
+         38.520230501091035,
          31.74537731162306,
          {"Vent flooding: the second stage pumps only 31.7454 kg/hr against 38.52 bar, less than "
           "the first stage's 80.0263 kg/hr."}},
+        {testing::MetricTwoStageCase(),
+         "circular:d=0.5,l=20",
+         4322.040948618951,
+         -6.730836093469042,
+         {"Vent flooding: against 4322.041 bar the second stage pumps nothing of the first "
+          "stage's 80.0263 kg/hr."}},
     };
     for (auto row : rows) {
         row.screw.PowerAvailable = 100;  // a drive strong enough to leave only the vent to warn of
-        const OperatingPoint p = FindOperatingPoint(row.screw, resins, modes, die);
+        const OperatingPoint p = FindOperatingPoint(row.screw, resins, modes, DieOf(row.die));
         EXPECT_NEAR(p.flow, 80.02625595236192, 1e-10);
-        EXPECT_NEAR(p.pressure, 38.520230501091035, 1e-10);
+        EXPECT_NEAR(p.pressure, row.pressure, row.pressure * 1e-13);
         EXPECT_EQ(p.results.SecondStageBackPressure, p.pressure);
         EXPECT_NEAR(p.secondStageCapacity, row.capacity, 1e-9);
         EXPECT_EQ(p.ventFlooding, !row.warnings.empty());
         EXPECT_EQ(p.warnings, row.warnings);
         EXPECT_EQ(p.power, p.results.PowerNeededKw + p.results.SecondPowerNeededKw);
+        const ScrewCharacteristic second = ScrewCharacteristicOf(row.screw, resins, modes);
+        EXPECT_NEAR(second.dragFlow - second.slope * p.pressure, row.capacity, 1e-9);
     }
 }
 
