@@ -10,7 +10,6 @@ namespace veredod {
 
 namespace {
 
-constexpr int kResinIndexLine = 14;
 constexpr int kBackPressureLine = 18;
 
 bool IsWordTrue(std::string_view token) {

@@ -19,6 +19,7 @@
 namespace veredod {
 
 inline constexpr int kCaseFileLines = 24;
+inline constexpr int kResinIndexLine = 14;
 
 struct CaseFileData {
     bool opened = true;

@@ -1,88 +1,10 @@
 #include "entry/units.h"
 
+#include "model/fields.h"
+
 namespace veredod {
 
 namespace {
-
-template <typename Record>
-struct ConversionRow {
-    double Record::*field;
-    ConversionKind kind;
-    double factor;
-};
-
-using CaseRow = ConversionRow<Case>;
-using ResinRow = ConversionRow<ResinRecord>;
-
-constexpr auto kMul = ConversionKind::MultiplyToMetric;
-constexpr auto kDiv = ConversionKind::DivideToMetric;
-
-constexpr CaseRow kCaseRows[] = {
-    {&Case::ScrewDiameter, kMul, kInchToMm},
-    {&Case::MeteringDepth, kMul, kInchToMm},
-    {&Case::MeteringLead, kMul, kInchToMm},
-    {&Case::FlightClearance, kMul, kInchToMm},
-    {&Case::FlightWidth, kMul, kInchToMm},
-    {&Case::SecondScrewDiameter, kMul, kInchToMm},
-    {&Case::SecondMeteringDepth, kMul, kInchToMm},
-    {&Case::SecondMeteringLead, kMul, kInchToMm},
-    {&Case::SecondFlightClearance, kMul, kInchToMm},
-    {&Case::SecondFlightWidth, kMul, kInchToMm},
-    {&Case::MaterialTempIn, ConversionKind::Temperature, 0},
-    {&Case::MaterialTempOut, ConversionKind::Temperature, 0},
-    {&Case::SystemBackPressure, kMul, kPsiToBar},
-    {&Case::SecondStageBackPressure, kMul, kPsiToBar},
-    {&Case::PowerAvailable, kDiv, kKwToHp},
-    {&Case::DragFlow, kMul, kLbToKg},
-    {&Case::SecondDragFlow, kMul, kLbToKg},
-    {&Case::PressureFlow, kMul, kLbToKg},
-    {&Case::SecondPressureFlow, kMul, kLbToKg},
-    {&Case::ActualFlow, kMul, kLbToKg},
-    {&Case::SecondActualFlow, kMul, kLbToKg},
-    {&Case::LeakageFlow, kMul, kLbToKg},
-    {&Case::SecondLeakageFlow, kMul, kLbToKg},
-    {&Case::SpecificOutput, kMul, kLbToKg},
-    {&Case::SecondSpecificOutput, kMul, kLbToKg},
-    {&Case::ResinCostUsed, kMul, kLbToKg},
-    {&Case::SecondResinCostUsed, kMul, kLbToKg},
-    {&Case::LeakageCostLost, kMul, kLbToKg},
-    {&Case::SecondLeakageCostLost, kMul, kLbToKg},
-    {&Case::EquivalentViscosity, kMul, kPsiToPa},
-    {&Case::TemperatureRise, ConversionKind::TemperatureDifference, 0},
-    {&Case::SecondTemperatureRise, ConversionKind::TemperatureDifference, 0},
-    {&Case::PowerNeededKw, kMul, kBtuPerHourToKw},
-    {&Case::SecondPowerNeededKw, kMul, kBtuPerHourToKw},
-    {&Case::Torque, kMul, kLbFtToNm},
-    {&Case::SecondTorque, kMul, kLbFtToNm},
-    {&Case::TorqueAvailable, kMul, kLbFtToNm},
-    {&Case::MeltVelocity, kMul, kInchToMm},
-    {&Case::SecondMeltVelocity, kMul, kInchToMm},
-    {&Case::RotationalVelocity, kMul, kInchToMm},
-    {&Case::SecondRotationalVelocity, kMul, kInchToMm},
-};
-
-constexpr CaseRow kMeteringLengthRows[] = {
-    {&Case::MeteringLength, kMul, kInchToMm},
-    {&Case::SecondMeteringLength, kMul, kInchToMm},
-};
-
-// ResinName and PowerLawIndex carry no unit.
-constexpr ResinRow kResinRows[] = {
-    {&ResinRecord::ResinCost, kDiv, kLbToKg},
-    {&ResinRecord::MeltDensity, kMul, kLbPerFt3ToKgPerM3},
-    {&ResinRecord::SolidDensity, kMul, kLbPerFt3ToKgPerM3},
-    {&ResinRecord::ConsistencyIndex, kMul, kPsiToPa},
-    {&ResinRecord::HeatCapacity, kMul, kBtuPerLbFToJPerKgC},
-    {&ResinRecord::HeatOfFusion, kMul, kBtuPerLbToJPerKg},
-    {&ResinRecord::ThermalConductivity, kMul, kBtuPerFtHrFToWPerMC},
-};
-
-template <typename Record, std::size_t N>
-void ConvertRows(Record& record, const ConversionRow<Record> (&rows)[N], UnitSystem target) {
-    for (const auto& row : rows) {
-        record.*row.field = ConvertValue(record.*row.field, row.kind, row.factor, target);
-    }
-}
 
 const UnitCaptions kMetricCaptions{
     "Section length in (mm)",
@@ -137,15 +59,22 @@ double ConvertValue(double value, ConversionKind kind, double factor, UnitSystem
 }
 
 void ConvertCase(Case& c, UnitSystem target, bool meteringLengthsAreDistances) {
-    ConvertRows(c, kCaseRows, target);
-    if (meteringLengthsAreDistances) ConvertRows(c, kMeteringLengthRows, target);
+    for (const CaseField& field : CaseFields()) {
+        if (field.conversion == ConversionKind::None) continue;
+        if (field.convertsOnlyAsDistance && !meteringLengthsAreDistances) continue;
+        c.*field.member = ConvertValue(c.*field.member, field.conversion, field.factor, target);
+    }
 }
 
 void ConvertResin(ResinRecord& record, UnitSystem target) {
     const bool wantMetric = target == UnitSystem::Metric;
     if (record.ResinIsMetric == wantMetric) return;
     record.ResinIsMetric = wantMetric;
-    ConvertRows(record, kResinRows, target);
+    for (const ResinField& field : ResinNumberFields()) {
+        if (field.conversion == ConversionKind::None) continue;
+        record.*field.member =
+            ConvertValue(record.*field.member, field.conversion, field.factor, target);
+    }
 }
 
 const UnitCaptions& UnitCaptionsFor(UnitSystem units) {

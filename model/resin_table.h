@@ -34,9 +34,9 @@ struct ResinTable {
     int LastResin = 0;     // records in use are 0 .. LastResin
     int CurrentResin = 0;  // the selected record
 
-    bool names(int index) const { return index >= 0 && index < static_cast<int>(Resins.size()); }
-    const ResinRecord* current() const { return names(CurrentResin) ? &Resins[CurrentResin] : nullptr; }
-    ResinRecord* current() { return names(CurrentResin) ? &Resins[CurrentResin] : nullptr; }
+    bool hasIndex(int index) const { return index >= 0 && index < static_cast<int>(Resins.size()); }
+    const ResinRecord* current() const { return hasIndex(CurrentResin) ? &Resins[CurrentResin] : nullptr; }
+    ResinRecord* current() { return hasIndex(CurrentResin) ? &Resins[CurrentResin] : nullptr; }
 };
 
 }  // namespace veredod

@@ -1,4 +1,5 @@
 #include "casefile/case_file.h"
+#include "model/fields.h"
 #include "window/main_model.h"
 
 namespace veredod {
@@ -6,51 +7,6 @@ namespace veredod {
 namespace {
 
 constexpr const char* kCaseFilter = "Veredod Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
-
-// The fields New sets to 0; the remaining results keep their values.
-constexpr double Case::*kFieldsClearedByNew[] = {
-    &Case::ScrewDiameter,
-    &Case::MeteringLength,
-    &Case::MeteringDepth,
-    &Case::MeteringLead,
-    &Case::FlightClearance,
-    &Case::FlightWidth,
-    &Case::SecondScrewDiameter,
-    &Case::SecondMeteringLength,
-    &Case::SecondMeteringDepth,
-    &Case::SecondMeteringLead,
-    &Case::SecondFlightClearance,
-    &Case::SecondFlightWidth,
-    &Case::MaterialTempIn,
-    &Case::MaterialTempOut,
-    &Case::ScrewRpm,
-    &Case::SystemBackPressure,
-    &Case::SecondStageBackPressure,
-    &Case::PowerSupply,
-    &Case::PowerAvailable,
-    &Case::MotorSpeed,
-    &Case::GearBoxSpeed,
-    &Case::HelixAngle,
-    &Case::DragFlow,
-    &Case::SecondDragFlow,
-    &Case::EquivalentViscosity,
-    &Case::PressureFlow,
-    &Case::SecondPressureFlow,
-    &Case::ActualFlow,
-    &Case::SecondActualFlow,
-    &Case::TemperatureRise,
-    &Case::SecondTemperatureRise,
-    &Case::PowerNeededKw,
-    &Case::SecondPowerNeededKw,
-    &Case::PowerNeededHp,
-    &Case::SecondPowerNeededHp,
-    &Case::Torque,
-    &Case::SecondTorque,
-    &Case::Amps,
-    &Case::SecondAmps,
-};
-
-constexpr int kResinIndexLine = 14;
 
 FileDialogRequest CaseDialog(FileDialogRequest::Mode mode) {
     FileDialogRequest request;
@@ -72,7 +28,9 @@ std::string CaptionFor(const std::string& caseFile) {
 
 void MainModel::mnuNew_Click() {
     m_state.caption = kProductTitle;
-    for (auto field : kFieldsClearedByNew) m_case.*field = 0;
+    for (const CaseField& field : CaseFields()) {
+        if (field.clearedByNew) m_case.*field.member = 0;
+    }
     m_resins.CurrentResin = 0;
     m_state.CaseFile.clear();
     UpdateCells();

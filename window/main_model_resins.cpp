@@ -99,7 +99,7 @@ void MainModel::cmndAddResin_Click() {
 
 void MainModel::cmndDeleteResin_Click() {
     const int doomed = m_state.cmbResinsIndex;
-    if (doomed < 0 || doomed > m_resins.LastResin || !m_resins.names(doomed)) return;
+    if (doomed < 0 || doomed > m_resins.LastResin || !m_resins.hasIndex(doomed)) return;
 
     m_resins.Resins.erase(m_resins.Resins.begin() + doomed);
     --m_resins.LastResin;

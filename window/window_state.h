@@ -35,6 +35,13 @@ struct WindowState {
     OptionGroup optUnits{{"Metric Units", "US Units"}, 0};
     OptionGroup optSectLength{{"Section length in L/D", "Section length in "}, 0};
 
+    // The labels and cells by index:
+    //   Label1, txtVar        0 diameter, 1 metering length, 2 metering depth, 3 flight lead,
+    //                         4 flight clearance, 5 flight width; 6..11 the same, second stage
+    //   Label2, txtMatlProp   0 resin name, 1..8 the record's numbers in ResinRecord::number order
+    //   Label3, txtExtSys     0 material temperature in, 1 out, 2 screw rpm, 3 back pressure
+    //   Label4, txtMotorSpec  0 power supply, 1 power available, 2 motor speed, 3 gearbox speed
+    //   Label5                0 first stage, 1 second stage
     std::string frameScrewTypeCaption = "Screw Geometry";
     std::array<Control, 3> picScrew;  // barrier, single flighted, two stage
     std::array<Control, 2> Label5;    // "First Stage", "Second Stage"
