@@ -35,7 +35,9 @@ struct ResinTable {
     int CurrentResin = 0;  // the selected record
 
     bool hasIndex(int index) const { return index >= 0 && index < static_cast<int>(Resins.size()); }
-    const ResinRecord* current() const { return hasIndex(CurrentResin) ? &Resins[CurrentResin] : nullptr; }
+    const ResinRecord* current() const {
+        return hasIndex(CurrentResin) ? &Resins[CurrentResin] : nullptr;
+    }
     ResinRecord* current() { return hasIndex(CurrentResin) ? &Resins[CurrentResin] : nullptr; }
 };
 

@@ -2,23 +2,10 @@
 
 namespace veredod {
 
-namespace {
-
-template <typename IsTrimmed>
-std::string_view TrimWhere(std::string_view text, IsTrimmed isTrimmed) {
-    while (!text.empty() && isTrimmed(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isTrimmed(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-}  // namespace
-
-std::string_view TrimBlanks(std::string_view text) {
-    return TrimWhere(text, IsBlank);
-}
-
 std::string_view TrimSpaces(std::string_view text) {
-    return TrimWhere(text, [](char ch) { return ch == ' '; });
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
 }
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view lowerWord) {

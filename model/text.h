@@ -16,8 +16,13 @@ constexpr bool IsBlank(char ch) {
     return ch == ' ' || ch == '\t';
 }
 
-// `text` without the blanks (spaces and tabs) around it.
-std::string_view TrimBlanks(std::string_view text);
+// `text` without the blanks (spaces and tabs) around it. Inline: the file
+// readers trim every token.
+constexpr std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
 // `text` without the spaces around it; a tab is kept.
 std::string_view TrimSpaces(std::string_view text);
 

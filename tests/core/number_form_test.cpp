@@ -1,5 +1,4 @@
 #include "model/number_form.h"
-#include "model/text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +9,8 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+
+#include "model/text.h"
 
 namespace veredod {
 namespace {
