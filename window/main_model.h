@@ -13,6 +13,8 @@
 #include <string>
 
 #include "model/case.h"
+#include "model/die.h"
+#include "model/operating_point.h"
 #include "model/resin_table.h"
 #include "window/desktop.h"
 #include "window/window_state.h"
@@ -98,6 +100,30 @@ public:
     void cmndToolBar_Click(int index);
     void lblWebAddress_Click();
 
+    // The case's die and the "Die" tab. A cell commit that does not hold a
+    // good value gets a message, and the cell shows the stored value again.
+    const Die& die() const { return m_die; }
+    void setDie(const Die& die);              // replaces the die (veredod-calc --die) and refreshes
+    void selectDieRow(int row);               // -1 for none
+    void cmdAddDieRow_Click();                // a circular element after the selected row
+    void cmdRemoveDieRow_Click();             // the selected row, or the last one
+    void selectDieShape(int row, int shape);  // index into kDieShapeCaptions
+    void setDieCellText(int row, DieColumn column, const std::string& text);
+    void tblDie_CellCommit(int row, DieColumn column);  // focus loss or Enter
+
+    // The "Analysis" menu and the Operating Point window. The window follows
+    // the case: Calculate, a unit switch, an opened or new case and an
+    // edited die refresh it while it is open (frmOperatingPoint.revision).
+    void mnuOperatingPoint_Click();  // opens it, or keeps it open, and computes
+    void frmOperatingPoint_Close();
+    void setSweepText(SweepCell cell, const std::string& text);
+    void txtSweep_LostFocus(SweepCell cell);  // commits the range and sweeps again
+    void cmdUsePressure_Click();  // the head pressure into the back pressure cell, as if typed
+    void cmdExportCsv_Click();    // the sweep through a save dialog, "CSV Files (*.csv)"
+    void RefreshOperatingPoint();
+    const OperatingPoint& operatingPoint() const { return m_operatingPoint; }
+    const Sweep& sweep() const { return m_sweep; }
+
     // Procedures the handlers share.
     void UpdateCells();
     void DisplayResults();
@@ -123,6 +149,13 @@ private:
     void applyCaseFile(const CaseFileData& data);
     bool writeCaseFile(const std::string& path);
     std::string formatNumber(double value) const;  // QPROUND with 3 decimals
+    std::string commitDieCount(DieElement& element, const std::string& text);
+    std::string commitDieDimension(DieElement& element, DieColumn column, const std::string& text);
+    void dieChanged();  // the table again, and the Operating Point window
+    void applyDieCaptions();
+    void refreshDieTable();
+    void followCase();  // refreshes the Operating Point window when it is open
+    ChartState characteristicsChart(const Characteristics& characteristics) const;
     bool showsStoredValue(const std::string& text, double stored) const;
     void commitLenient(const std::string& text, double* field);
 
@@ -135,6 +168,11 @@ private:
     // directly with the selection it already has, converts nothing.
     UnitSystem m_caseUnits = UnitSystem::Metric;
     SectionLengthMode m_caseLengthMode = SectionLengthMode::LengthOverDiameter;
+    Die m_die;
+    OperatingPoint m_operatingPoint;
+    Sweep m_sweep;
+    SpeedRange m_sweepRange;
+    bool m_sweepRangeTyped = false;  // the user's range; until then it follows the set speed
 };
 
 }  // namespace veredod

@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "window/die_state.h"
+#include "window/operating_point_state.h"
+
 namespace veredod {
 
 // Everything the main window shows, as the presentation model holds it. The
@@ -31,7 +34,8 @@ enum class CellGroup { Var, ExtSys, MotorSpec, MatlProp };
 struct WindowState {
     std::string caption = "Veredod Single Screw Extrusion Simulation";
 
-    OptionGroup optScrewType{{"Barrier (melt channel) screw", "Single flighted screw", "Two stage screw"}, 0};
+    OptionGroup optScrewType{
+        {"Barrier (melt channel) screw", "Single flighted screw", "Two stage screw"}, 0};
     OptionGroup optUnits{{"Metric Units", "US Units"}, 0};
     OptionGroup optSectLength{{"Section length in L/D", "Section length in "}, 0};
 
@@ -69,6 +73,14 @@ struct WindowState {
     unsigned resultsRevision = 0;  // bumped whenever lstResults is rebuilt
 
     std::string lblWebAddress;
+
+    // The "Analysis" menu and its one entry.
+    std::string mnuAnalysisCaption = "Analysis";
+    std::string mnuOperatingPointCaption = "Operating Point";
+
+    DieState tabDie;                        // the "Die" tab beside the property tabs
+    OperatingPointState frmOperatingPoint;  // the Operating Point window
+
     std::string CaseFile;
     std::string ResinFile;
 };
