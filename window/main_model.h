@@ -125,6 +125,13 @@ private:
     std::string formatNumber(double value) const;  // QPROUND with 3 decimals
     bool showsStoredValue(const std::string& text, double stored) const;
     void commitLenient(const std::string& text, double* field);
+    // The status line and the results' hover texts (main_model_status.cpp).
+    void describeCalculation();
+    void describeConversion();
+    void setResultsTips();
+    // Before the commit that stores the cell's reading into `field`.
+    void markPartialReading(Cell& cell, const double* field);
+    void dropStaleMarks();
 
     Desktop& m_desktop;
     NumberFormat m_format;

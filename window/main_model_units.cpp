@@ -27,12 +27,14 @@ void MainModel::optUnits_Click(int /*index*/) {
     const UnitSystem target = activeUnits();
     applyUnitCaptions();
     AlignResinUnits();
-    if (m_caseUnits != target) {
+    const bool converting = m_caseUnits != target;
+    if (converting) {
         ConvertCase(m_case, target, m_caseLengthMode == SectionLengthMode::Distance);
         m_caseUnits = target;
     }
     UpdateCells();
     DisplayResults();
+    if (converting) describeConversion();
 }
 
 void MainModel::AlignResinUnits() {
