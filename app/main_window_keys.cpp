@@ -36,6 +36,7 @@ void MainWindow::createStatusBar() {
     // tooltip holds all of it.
     m_lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_lblStatus->setContentsMargins(6, 0, 6, 0);
     bar->addWidget(m_lblStatus, 1);
 }
 
