@@ -1,6 +1,7 @@
 #include "app/about_window.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -8,9 +9,13 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -131,6 +136,31 @@ void AddLicence(QWidget* window, QVBoxLayout* column, const AboutContent& about,
                }));
 }
 
+void AddCloseButton(QWidget* window, QVBoxLayout* column) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmndClose"));
+    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QWidget::close);
+    column->addWidget(buttons);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+}
+
+// Over the middle of the main window, kept on its screen.
+void CentreOver(QWidget* window, const QWidget* parent) {
+    if (parent == nullptr) return;
+    const QWidget* owner = parent->window();
+    QRect placed(QPoint(0, 0), window->size());
+    placed.moveCenter(owner->frameGeometry().center());
+    if (const QScreen* screen = owner->screen()) {
+        const QRect available = screen->availableGeometry();
+        placed.moveRight(std::min(placed.right(), available.right()));
+        placed.moveBottom(std::min(placed.bottom(), available.bottom()));
+        placed.moveLeft(std::max(placed.left(), available.left()));
+        placed.moveTop(std::max(placed.top(), available.top()));
+    }
+    window->move(placed.topLeft());
+}
+
 }  // namespace
 
 QWidget* ShowAboutWindow(QWidget* parent, Desktop& desktop) {
@@ -148,8 +178,10 @@ QWidget* ShowAboutWindow(QWidget* parent, Desktop& desktop) {
     AddLinks(window, column, about, desktop);
     AddLicence(window, column, about, desktop);
     column->addStretch();
+    AddCloseButton(window, column);
 
     window->resize(440, window->sizeHint().height());
+    CentreOver(window, parent);
     window->show();
     return window;
 }

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QToolBar>
@@ -70,6 +71,8 @@ MainWindow::MainWindow(MainModel& model, QWidget* parent) : QMainWindow(parent),
     createResultsList();
     createWebAddress();
     assembleCentralWidget();
+    createStatusBar();
+    chainTabOrder();
     m_tray = new TrayIcon(this, m_mnuFile);
     if (m_tray->parent() == nullptr) m_tray->setParent(this);
     syncFromModel();
@@ -78,6 +81,7 @@ MainWindow::MainWindow(MainModel& model, QWidget* parent) : QMainWindow(parent),
         size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
     }
     resize(size);
+    m_txtVar[0]->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() = default;
@@ -91,17 +95,22 @@ void MainWindow::createActions() {
         void (MainModel::*handler)();
     };
     const Item items[] = {
-        {&m_mnuNew, "mnuNew", "New", QKeySequence::New, &MainModel::mnuNew_Click},
-        {&m_mnuSave, "mnuSave", "Save", QKeySequence::Save, &MainModel::mnuSave_Click},
-        {&m_mnuSaveAs, "mnuSaveAs", "Save As", QKeySequence::SaveAs, &MainModel::mnuSaveAs_Click},
-        {&m_mnuOpen, "mnuOpen", "Open", QKeySequence::Open, &MainModel::mnuOpen_Click},
-        {&m_mnuPrint, "mnuPrint", "Print", QKeySequence::Print, &MainModel::mnuPrint_Click},
-        {&m_mnuPrintPreview, "mnuPrintPreview", "Print Preview", QKeySequence(),
+        // The keys the tool bar's help texts name, the same on every desktop.
+        {&m_mnuNew, "mnuNew", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), &MainModel::mnuNew_Click},
+        {&m_mnuSave, "mnuSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S),
+         &MainModel::mnuSave_Click},
+        {&m_mnuSaveAs, "mnuSaveAs", "Save &As", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+         &MainModel::mnuSaveAs_Click},
+        {&m_mnuOpen, "mnuOpen", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O),
+         &MainModel::mnuOpen_Click},
+        {&m_mnuPrint, "mnuPrint", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P),
+         &MainModel::mnuPrint_Click},
+        {&m_mnuPrintPreview, "mnuPrintPreview", "Print Pre&view", QKeySequence(),
          &MainModel::mnuPrintPreview_Click},
-        {&m_mnuExportPdf, "mnuExportPdf", "Export PDF...", QKeySequence(),
+        {&m_mnuExportPdf, "mnuExportPdf", "&Export PDF...", QKeySequence(),
          &MainModel::mnuExportPdf_Click},
-        {&m_mnuCalc, "mnuCalc", "Calculate", QKeySequence(Qt::Key_F9), &MainModel::mnuCalc_Click},
-        {&m_mnuAbout, "mnuAbout", "About", QKeySequence(), &MainModel::mnuAbout_Click},
+        {&m_mnuCalc, "mnuCalc", "&Calculate", QKeySequence(Qt::Key_F9), &MainModel::mnuCalc_Click},
+        {&m_mnuAbout, "mnuAbout", "A&bout", QKeySequence(), &MainModel::mnuAbout_Click},
     };
     for (const Item& item : items) {
         auto* action = new QAction(QString::fromLatin1(item.caption), this);
@@ -114,7 +123,7 @@ void MainWindow::createActions() {
     m_mnuSpace = new QAction(this);
     m_mnuSpace->setObjectName(QStringLiteral("mnuSpace"));
     m_mnuSpace->setSeparator(true);
-    m_mnuExit = new QAction(QStringLiteral("Exit"), this);
+    m_mnuExit = new QAction(QStringLiteral("E&xit"), this);
     m_mnuExit->setObjectName(QStringLiteral("mnuExit"));
     m_mnuExit->setShortcut(QKeySequence::Quit);
     connect(m_mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -141,6 +150,8 @@ void MainWindow::createToolBar() {
         button->setObjectName(Indexed("cmndToolBar", i));
         button->setIcon(QIcon(QString::fromLatin1(kToolBarPictures[i])));
         button->setAutoRaise(true);
+        // Reached by mouse and by the menu's shortcuts, not by Tab.
+        button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QToolButton::clicked, this,
                 [this, i] { runHandler([this, i] { m_model.cmndToolBar_Click(i); }); });
         m_toolBar->addWidget(button);
@@ -288,10 +299,10 @@ QWidget* MainWindow::createLabelledCellsPage(CellGroup group) {
 QTabWidget* MainWindow::createPropertyTabs() {
     m_sstProperties = new QTabWidget(this);
     m_sstProperties->setObjectName(QStringLiteral("sstProperties"));
-    m_sstProperties->addTab(createMaterialPage(), QStringLiteral("&Material Properties"));
-    m_sstProperties->addTab(createLabelledCellsPage(CellGroup::ExtSys),
+    m_sstProperties->addTab(scrolled(createMaterialPage()), QStringLiteral("&Material Properties"));
+    m_sstProperties->addTab(scrolled(createLabelledCellsPage(CellGroup::ExtSys)),
                             QStringLiteral("System Parameters"));
-    m_sstProperties->addTab(createLabelledCellsPage(CellGroup::MotorSpec),
+    m_sstProperties->addTab(scrolled(createLabelledCellsPage(CellGroup::MotorSpec)),
                             QStringLiteral("Motor Specs"));
     // All three tabs stay in view: the tab control is as wide as its tab row.
     m_sstProperties->setUsesScrollButtons(false);
@@ -310,7 +321,6 @@ void MainWindow::createResultsList() {
 void MainWindow::createWebAddress() {
     m_lblWebAddress = createLabel(QStringLiteral("lblWebAddress"));
     m_lblWebAddress->setCursor(Qt::PointingHandCursor);
-    m_lblWebAddress->setFocusPolicy(Qt::TabFocus);
     m_lblWebAddress->setStyleSheet(QStringLiteral("color: #1a4fb5; text-decoration: underline"));
     m_lblWebAddress->installEventFilter(this);
 }
@@ -319,7 +329,10 @@ void MainWindow::assembleCentralWidget() {
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->addWidget(createOptionGroups());
-    column->addWidget(createGeometryFrame());
+    QScrollArea* geometry = scrolled(createGeometryFrame());
+    // The frame keeps its height while there is room; only a low screen scrolls it.
+    geometry->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    column->addWidget(geometry);
     auto* band = new QHBoxLayout;
     band->setSpacing(6);
     band->addWidget(createPropertyTabs(), 0);

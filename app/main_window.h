@@ -17,6 +17,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QStringListModel;
 class QTabWidget;
 class QToolBar;
@@ -68,7 +69,12 @@ private:
     void createResultsList();
     void createWebAddress();
     void assembleCentralWidget();
+    // Keyboard and status line (main_window_keys.cpp).
+    void createStatusBar();
+    void chainTabOrder();
     QLineEdit* createCell(CellGroup group, int index, const QString& name);
+    // `content` in a frameless scroll area, for screens too low for it.
+    QScrollArea* scrolled(QWidget* content);
     QLabel* createLabel(const QString& name);
 
     // Events (main_window_events.cpp).
@@ -90,6 +96,7 @@ private:
     void syncResults();
     void syncCommands();
     void syncAccessibleNames();
+    void syncStatus();
     const Cell& stateCell(const CellBinding& cell) const;
 
     MainModel& m_model;
@@ -137,6 +144,7 @@ private:
 
     QListWidget* m_lstResults = nullptr;
     QLabel* m_lblWebAddress = nullptr;
+    QLabel* m_lblStatus = nullptr;
 
     std::vector<CellBinding> m_cells;
     unsigned m_shownResinRevision = 0;

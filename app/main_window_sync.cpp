@@ -11,6 +11,7 @@
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/main_window.h"
 #include "app/name_text.h"
@@ -29,6 +30,17 @@ QString Spoken(const QString& caption) {
     QString text = caption;
     text.remove(u'&');
     return text.trimmed();
+}
+
+// A lenient cell whose text was only partly a number stands out until its
+// text changes.
+const char* const kWarningProperty = "readPartly";
+const QString kWarningStyle = QStringLiteral("QLineEdit { background-color: #fff0b3; }");
+
+void ApplyWarning(QLineEdit* edit, const Cell& state) {
+    if (edit->property(kWarningProperty).toBool() == state.warning) return;
+    edit->setProperty(kWarningProperty, state.warning);
+    edit->setStyleSheet(state.warning ? kWarningStyle : QString());
 }
 
 void ApplyControl(QWidget* widget, const Control& control) {
@@ -67,6 +79,7 @@ void MainWindow::syncFromModel() {
     syncResults();
     syncCommands();
     syncAccessibleNames();
+    syncStatus();
     m_syncing = false;
 }
 
@@ -124,8 +137,12 @@ void MainWindow::syncCells() {
             const QSignalBlocker block(cell.edit);
             cell.edit->setText(text);
             cell.edited = false;
+            // A long resin name shows its start, not its end.
+            const bool nameCell = cell.group == CellGroup::MatlProp && cell.index == 0;
+            if (nameCell || !cell.edit->hasFocus()) cell.edit->setCursorPosition(0);
         }
-        cell.edit->setToolTip(Text(state.help));
+        ApplyWarning(cell.edit, state);
+        cell.edit->setToolTip(Text(state.warning ? state.warningTip : state.help));
         cell.edit->setAccessibleDescription(cell.edit->toolTip());
         cell.edit->setVisible(state.visible);
     }
@@ -145,7 +162,13 @@ void MainWindow::syncResinList() {
     if (m_cmbResins->currentIndex() != state.cmbResinsIndex) {
         m_cmbResins->setCurrentIndex(state.cmbResinsIndex);
     }
-    m_cmbResins->setToolTip(Text(state.cmbResinsHelp));
+    // The list may be too narrow for a long name; its tooltip gives it whole.
+    QString tip = Text(state.cmbResinsHelp);
+    const int selected = state.cmbResinsIndex;
+    if (selected >= 0 && selected < int(state.cmbResins.size())) {
+        tip = Text(state.cmbResins[size_t(selected)]) + u'\n' + tip;
+    }
+    m_cmbResins->setToolTip(tip);
 }
 
 void MainWindow::syncResults() {
@@ -160,6 +183,9 @@ void MainWindow::syncResults() {
     for (const std::string& line : state.lstResults) lines.append(Text(line));
     m_lstResults->clear();
     m_lstResults->addItems(lines);
+    const int tips = int(std::min(state.lstResultsTips.size(), state.lstResults.size()));
+    for (int i = 0; i < tips; ++i)
+        m_lstResults->item(i)->setToolTip(Text(state.lstResultsTips[size_t(i)]));
     m_shownResultsRevision = state.resultsRevision;
     m_resultsShown = true;
 }
@@ -206,6 +232,8 @@ void MainWindow::syncAccessibleNames() {
                                                            m_picScrew[2], m_cmbResins}) {
         widget->setAccessibleName(widget->toolTip());
     }
+    // Its tooltip starts with the selected name; the list itself is the resins.
+    m_cmbResins->setAccessibleName(Text(m_model.state().cmbResinsHelp));
     for (QToolButton* button : m_cmndToolBar) button->setAccessibleName(button->toolTip());
     m_frameScrewType->setAccessibleName(m_frameScrewType->title());
     m_lstResults->setAccessibleName(QStringLiteral("Results"));

@@ -62,6 +62,13 @@ void QtDesktop::showMessage(MessageIcon icon, const std::string& text, const std
     box.exec();
 }
 
+void QtDesktop::showDetailedMessage(MessageIcon icon, const std::string& text,
+                                    const std::string& title, const std::string& detail) {
+    QMessageBox box(BoxIcon(icon), DecodeName(title), DecodeName(text), QMessageBox::Ok, m_owner);
+    if (!detail.empty()) box.setInformativeText(DecodeName(detail));
+    box.exec();
+}
+
 std::string QtDesktop::chooseFile(const FileDialogRequest& request) {
     QFileDialog dialog(m_owner);
     ApplyRequest(dialog, request);

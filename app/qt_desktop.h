@@ -20,6 +20,9 @@ public:
     QWidget* owner() const { return m_owner; }
 
     void showMessage(MessageIcon icon, const std::string& text, const std::string& title) override;
+    // The detail goes below the text, as the box's informative text.
+    void showDetailedMessage(MessageIcon icon, const std::string& text, const std::string& title,
+                             const std::string& detail) override;
     std::string chooseFile(const FileDialogRequest& request) override;
     void setBusy(bool busy) override;
     bool printLines(const std::vector<std::string>& lines, std::string& error) override;

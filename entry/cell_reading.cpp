@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "model/text.h"
 
@@ -60,11 +61,12 @@ int DigitValue(char ch) {
     return 99;
 }
 
-// The whole number after &H or &O: its digits up to the first that does not belong.
-double ReadRadixNumber(std::string_view digits, int radix) {
+// The whole number after &H or &O: its digits up to the first that does not
+// belong, and where that is.
+double ReadRadixNumber(std::string_view digits, int radix, std::size_t& end) {
     double value = 0;
-    for (char ch : digits) {
-        int digit = DigitValue(ch);
+    for (end = 0; end < digits.size(); ++end) {
+        int digit = DigitValue(digits[end]);
         if (digit >= radix) break;
         value = value * radix + digit;
     }
@@ -107,13 +109,21 @@ bool ReadGroupedInteger(std::string_view text, std::size_t& pos, char groupSepar
     return !grouped || groupLength == 3;
 }
 
-}  // namespace
+struct LenientReading {
+    double value = 0;
+    bool whole = false;  // every character but the blanks went into the number
+};
 
-double ReadLenientNumber(std::string_view text, char decimalSeparator) {
+LenientReading ReadLenient(std::string_view text, char decimalSeparator) {
     const std::string kept = WithoutBlanks(text);
     const std::string_view s = kept;
-    if (IsRadixPrefix(s, 'H')) return ReadRadixNumber(s.substr(2), 16);
-    if (IsRadixPrefix(s, 'O')) return ReadRadixNumber(s.substr(2), 8);
+    if (s.empty()) return {0, true};
+    for (auto [prefix, radix] : {std::pair{'H', 16}, std::pair{'O', 8}}) {
+        if (!IsRadixPrefix(s, prefix)) continue;
+        std::size_t end = 0;
+        const double value = ReadRadixNumber(s.substr(2), radix, end);
+        return {value, end > 0 && end == s.size() - 2};
+    }
 
     DecimalParts parts;
     std::size_t pos = 0;
@@ -123,9 +133,19 @@ double ReadLenientNumber(std::string_view text, char decimalSeparator) {
         ++pos;
         while (pos < s.size() && IsDigit(s[pos])) parts.fraction += s[pos++];
     }
-    if (parts.integer.empty() && parts.fraction.empty()) return 0;
+    if (parts.integer.empty() && parts.fraction.empty()) return {0, false};
     ReadExponent(s, pos, parts.exponent);
-    return ComposeDecimal(parts);
+    return {ComposeDecimal(parts), pos == s.size()};
+}
+
+}  // namespace
+
+double ReadLenientNumber(std::string_view text, char decimalSeparator) {
+    return ReadLenient(text, decimalSeparator).value;
+}
+
+bool LenientReadingIsWhole(std::string_view text, char decimalSeparator) {
+    return ReadLenient(text, decimalSeparator).whole;
 }
 
 std::optional<double> ReadStrictNumber(std::string_view text, char decimalSeparator,

@@ -14,6 +14,9 @@ namespace veredod {
 // so a cell showing the locale's "2,5" reads back as 2.5. Never fails: no
 // number reads as 0.
 double ReadLenientNumber(std::string_view text, char decimalSeparator = '.');
+// Whether that reading took the whole text, blanks aside: "12.5" and "" do,
+// "12abc", "1,000" and "abc" do not.
+bool LenientReadingIsWhole(std::string_view text, char decimalSeparator = '.');
 
 // The reading of the resin property cells: the whole text, blanks around it
 // aside, must be a number in the regional format (sign, integer digits with

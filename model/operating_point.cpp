@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "model/calc.h"
+#include "model/drive_limits.h"
 #include "model/qpround.h"
 
 namespace veredod {
@@ -84,10 +85,6 @@ double SolveFlow(double drag, double k, double n) {
     return q;
 }
 
-std::string Percent(double needed, double available) {
-    return QPROUND((needed / available - 1) * 100, 1) + " %.";
-}
-
 void TakeFigures(OperatingPoint& p, const Modes& modes) {
     const Case& r = p.results;
     const bool twoStage = IsTwoStage(modes);
@@ -124,18 +121,9 @@ void AddWarnings(OperatingPoint& p, UnitSystem units) {
                 : "Vent flooding: against " + against +
                       " the second stage pumps nothing of the first stage's " + firstStage);
     }
-    if (r.TorqueAvailable > 0 && p.torque > r.TorqueAvailable) {
-        const std::string unit = metric ? " N-m" : " lbs-ft";
-        p.warnings.push_back("Torque needed " + QPROUND(p.torque, 2) + unit +
-                             " is above the torque available " + QPROUND(r.TorqueAvailable, 2) +
-                             unit + " by " + Percent(p.torque, r.TorqueAvailable));
-    }
-    if (r.PowerAvailable > 0 && p.power > r.PowerAvailable) {
-        p.warnings.push_back("Power needed " + QPROUND(p.power, 2) + (metric ? " kW" : " hp") +
-                             " is above the motor power available " + QPROUND(r.PowerAvailable, 2) +
-                             (metric ? " kW" : " HP") + " by " +
-                             Percent(p.power, r.PowerAvailable));
-    }
+    const std::vector<std::string> drive =
+        DriveLimitWarnings({p.torque, r.TorqueAvailable, p.power, r.PowerAvailable}, units);
+    p.warnings.insert(p.warnings.end(), drive.begin(), drive.end());
 }
 
 }  // namespace

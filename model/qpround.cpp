@@ -79,4 +79,12 @@ std::string QPROUND(double x, int decimals, char decimalSeparator) {
     return text;
 }
 
+std::string FullPrecision(double x, char decimalSeparator) {
+    char text[40];
+    const auto result = std::to_chars(text, text + sizeof text, x);
+    std::string shown(text, result.ptr);
+    std::replace(shown.begin(), shown.end(), '.', decimalSeparator);
+    return shown;
+}
+
 }  // namespace veredod

@@ -10,4 +10,8 @@ namespace veredod {
 // to zero, "0" for NaN and the infinities, "-" for a negative value.
 std::string QPROUND(double x, int decimals, char decimalSeparator = '.');
 
+// The shortest text that reads back as exactly x, for a user who wants the
+// value behind a rounded one: 176.05825582, 4.1e-05, 0, inf, nan.
+std::string FullPrecision(double x, char decimalSeparator = '.');
+
 }  // namespace veredod

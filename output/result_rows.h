@@ -25,4 +25,7 @@ std::string ResultLine(const Case& c, const ResultRow& row, UnitSystem units,
 // The results list's single-screw rows (barrier and single flighted screw).
 std::span<const ResultRow> SingleScrewResultRows();
 
+// The rows of the results list for the screw type, in list order.
+std::span<const ResultRow> ResultsListRows(ScrewType screwType);
+
 }  // namespace veredod

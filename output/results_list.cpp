@@ -96,11 +96,14 @@ std::span<const ResultRow> SingleScrewResultRows() {
     return kSingleScrewRows;
 }
 
+std::span<const ResultRow> ResultsListRows(ScrewType screwType) {
+    if (screwType == ScrewType::TwoStage) return kTwoStageRows;
+    return kSingleScrewRows;
+}
+
 std::vector<std::string> ResultsLines(const Case& c, ScrewType screwType, UnitSystem units,
                                       char decimalSeparator) {
-    const std::span<const ResultRow> rows = screwType == ScrewType::TwoStage
-                                                ? std::span<const ResultRow>(kTwoStageRows)
-                                                : std::span<const ResultRow>(kSingleScrewRows);
+    const std::span<const ResultRow> rows = ResultsListRows(screwType);
     std::vector<std::string> lines;
     lines.reserve(rows.size());
     for (const ResultRow& row : rows) lines.push_back(ResultLine(c, row, units, decimalSeparator));

@@ -22,4 +22,9 @@ inline constexpr const char* kResultsFontFace = "courier";
 std::vector<std::string> ResultsLines(const Case& c, ScrewType screwType, UnitSystem units,
                                       char decimalSeparator = '.');
 
+// The hover text of each of those lines: the value to the last bit and the
+// unit word, since the list's rounding can hide a value or show it as "0".
+std::vector<std::string> ResultsTips(const Case& c, ScrewType screwType, UnitSystem units,
+                                     char decimalSeparator = '.');
+
 }  // namespace veredod

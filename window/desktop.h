@@ -31,6 +31,12 @@ struct LaunchResult {
 // veredod-calc script it.
 class Desktop : public MessageSink {
 public:
+    // A message box that gives the reason behind its text as a detail below
+    // it; without a reason it is the plain box.
+    virtual void showDetailedMessage(MessageIcon icon, const std::string& text,
+                                     const std::string& title, const std::string& /*detail*/) {
+        showMessage(icon, text, title);
+    }
     // The chosen path, or "" when the user cancelled.
     virtual std::string chooseFile(const FileDialogRequest& request) = 0;
     // The hourglass pointer around a long load.

@@ -55,8 +55,10 @@ constexpr const char* kScrewPictureHelp[3] = {
     "Two stage vented flighted screw geometry",
 };
 
+// Each names the shortcut of its menu item, which the window binds to these keys.
 constexpr const char* kToolBarHelp[6] = {
-    "New File", "Open File", "Save File", "Print", "Perform Calculations", "About",
+    "New File (Ctrl+N)", "Open File (Ctrl+O)",        "Save File (Ctrl+S)",
+    "Print (Ctrl+P)",    "Perform Calculations (F9)", "About",
 };
 
 Cell* CellAt(WindowState& state, CellGroup group, int index) {
@@ -129,6 +131,7 @@ void MainModel::selectSectLength(int index) {
 
 void MainModel::setCellText(CellGroup group, int index, const std::string& text) {
     if (Cell* cell = CellAt(m_state, group, index)) cell->text = text;
+    dropStaleMarks();
 }
 
 void MainModel::commitCell(CellGroup group, int index) {
@@ -196,6 +199,7 @@ void MainModel::showExclamation(const std::string& text) {
 void MainModel::mnuCalc_Click() {
     CalcCells(m_case, m_resins, modes(), m_desktop);
     DisplayResults();
+    describeCalculation();
     followCase();
 }
 
@@ -203,6 +207,7 @@ void MainModel::DisplayResults() {
     const Modes current = modes();
     setResults(
         ResultsLines(m_case, current.screwType, current.unitSystem, m_format.decimalSeparator));
+    setResultsTips();
 }
 
 void MainModel::DisplayDefaultResins() {
@@ -212,6 +217,8 @@ void MainModel::DisplayDefaultResins() {
 void MainModel::setResults(std::vector<std::string> lines) {
     m_state.lstResults = std::move(lines);
     m_state.lstResultsFont = kResultsFontFace;
+    m_state.lstResultsTips.clear();
+    m_state.statusBar.clear();
     ++m_state.resultsRevision;
 }
 

@@ -158,6 +158,13 @@ private:
     ChartState characteristicsChart(const Characteristics& characteristics) const;
     bool showsStoredValue(const std::string& text, double stored) const;
     void commitLenient(const std::string& text, double* field);
+    // The status line and the results' hover texts (main_model_status.cpp).
+    void describeCalculation();
+    void describeConversion();
+    void setResultsTips();
+    // Before the commit that stores the cell's reading into `field`.
+    void markPartialReading(Cell& cell, const double* field);
+    void dropStaleMarks();
 
     Desktop& m_desktop;
     NumberFormat m_format;

@@ -34,8 +34,7 @@ void MainModel::mnuNew_Click() {
     m_resins.CurrentResin = 0;
     m_state.CaseFile.clear();
     UpdateCells();
-    m_state.lstResults.clear();
-    ++m_state.resultsRevision;
+    setResults({});
     m_die = {};
     dieChanged();
 }

@@ -21,16 +21,19 @@ void MainModel::commitLenient(const std::string& text, double* field) {
 
 void MainModel::txtVar_LostFocus(int index) {
     if (index < 0 || index >= kVarCells) return;
+    markPartialReading(m_state.txtVar[index], VarField(m_case, index));
     commitLenient(m_state.txtVar[index].text, VarField(m_case, index));
 }
 
 void MainModel::txtExtSys_LostFocus(int index) {
     if (index < 0 || index >= kExtSysCells) return;
+    markPartialReading(m_state.txtExtSys[index], ExtSysField(m_case, index, modes().screwType));
     commitLenient(m_state.txtExtSys[index].text, ExtSysField(m_case, index, modes().screwType));
 }
 
 void MainModel::txtMotorSpec_LostFocus(int index) {
     if (index < 0 || index >= kMotorSpecCells) return;
+    markPartialReading(m_state.txtMotorSpec[index], MotorSpecField(m_case, index));
     commitLenient(m_state.txtMotorSpec[index].text, MotorSpecField(m_case, index));
 }
 
@@ -85,6 +88,7 @@ void MainModel::UpdateCells() {
     for (int i = 0; i < kExtSysCells; ++i) {
         m_state.txtExtSys[i].text = formatNumber(*ExtSysField(m_case, i, screwType));
     }
+    dropStaleMarks();
 }
 
 }  // namespace veredod

@@ -14,7 +14,7 @@ void MainModel::mnuPrint_Click() {
     // An unfinished report is never handed to the printer: a half report on
     // paper would pass for a whole one.
     if (report.complete && m_desktop.printLines(report.lines, error)) return;
-    m_desktop.showMessage(MessageIcon::Critical, "Print Error", kAppTitle);
+    m_desktop.showDetailedMessage(MessageIcon::Critical, "Print Error", kAppTitle, error);
 }
 
 void MainModel::mnuAbout_Click() {

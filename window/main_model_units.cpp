@@ -27,13 +27,15 @@ void MainModel::optUnits_Click(int /*index*/) {
     const UnitSystem target = activeUnits();
     applyUnitCaptions();
     AlignResinUnits();
-    if (m_caseUnits != target) {
+    const bool converting = m_caseUnits != target;
+    if (converting) {
         ConvertCase(m_case, target, m_caseLengthMode == SectionLengthMode::Distance);
         ConvertDie(m_die, target);
         m_caseUnits = target;
     }
     UpdateCells();
     DisplayResults();
+    if (converting) describeConversion();
     dieChanged();
 }
 

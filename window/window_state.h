@@ -22,6 +22,11 @@ struct Cell {  // an entry cell
     std::string text;
     std::string help;
     bool visible = true;
+    // A lenient cell whose text was not read whole ("12abc" stored as 12)
+    // says so until its text changes.
+    bool warning = false;
+    std::string warningTip;  // "read as 12"
+    std::string warnedText;  // the text the warning is about
 };
 
 struct OptionGroup {
@@ -69,8 +74,12 @@ struct WindowState {
     std::array<Control, 6> cmndToolBar;
 
     std::vector<std::string> lstResults;
+    std::vector<std::string> lstResultsTips;  // one per results line; none for other lists
     std::string lstResultsFont;
     unsigned resultsRevision = 0;  // bumped whenever lstResults is rebuilt
+
+    // What the last Calculate rests on, or that a unit switch only converted.
+    std::string statusBar;
 
     std::string lblWebAddress;
 

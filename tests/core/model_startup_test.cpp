@@ -104,8 +104,8 @@ TEST_F(StartUpTest, SetsTheFixedCaptionsAndHelpTexts) {
          "3 phase Power supply to motor (it varies from country to country, ie 460 V is typical "
          "in North America)"},
         {s.picScrew[2].help, "Two stage vented flighted screw geometry"},
-        {s.cmndToolBar[0].help, "New File"},
-        {s.cmndToolBar[4].help, "Perform Calculations"},
+        {s.cmndToolBar[0].help, "New File (Ctrl+N)"},
+        {s.cmndToolBar[4].help, "Perform Calculations (F9)"},
         {s.cmndToolBar[5].help, "About"},
     };
     for (const Row& row : rows) EXPECT_EQ(row.actual, row.expected);

@@ -108,6 +108,8 @@ TEST(UnitConversionTest, ConvertsEachValueAsTheTablesSay) {
         {"amps", &Case::Amps, false, kUs, 30, 30, 0},
         {"shear", &Case::ShearRate, false, kMetric, 55, 55, 0},
         {"helix", &Case::HelixAngle, false, kUs, 17.66, 17.66, 0},
+        {"cost per hour", &Case::ResinCostUsed, false, kMetric, 176.06, 176.06, 0},
+        {"leakage cost per hour", &Case::SecondLeakageCostLost, false, kUs, 0.02, 0.02, 0},
     };
     for (const Row& row : rows) {
         ScriptedDesktop desktop;

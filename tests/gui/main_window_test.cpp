@@ -122,14 +122,15 @@ void MainWindowTest::fileMenuHoldsTheCommandsInOrder() {
     QCOMPARE(names, QStringList({"mnuNew", "mnuSave", "mnuSaveAs", "mnuOpen", "mnuPrint",
                                  "mnuPrintPreview", "mnuExportPdf", "mnuCalc", "mnuAbout",
                                  "mnuSpace", "mnuExit"}));
-    QCOMPARE(texts, QStringList({"New", "Save", "Save As", "Open", "Print", "Print Preview",
-                                 "Export PDF...", "Calculate", "About", "", "Exit"}));
+    QCOMPARE(texts, QStringList({"&New", "&Save", "Save &As", "&Open", "&Print", "Print Pre&view",
+                                 "&Export PDF...", "&Calculate", "A&bout", "", "E&xit"}));
     QVERIFY(menu->actions().at(9)->isSeparator());
 }
 
 void MainWindowTest::toolBarShowsPicturesWithHelpTexts() {
-    const QStringList help = {"New File", "Open File", "Save File", "Print", "Perform Calculations",
-                              "About"};
+    const QStringList help = {"New File (Ctrl+N)",         "Open File (Ctrl+O)",
+                              "Save File (Ctrl+S)",        "Print (Ctrl+P)",
+                              "Perform Calculations (F9)", "About"};
     for (int i = 0; i < help.size(); ++i) {
         auto* button = m_session->find<QToolButton>(QStringLiteral("cmndToolBar_%1").arg(i));
         QCOMPARE(button->toolTip(), help[i]);
@@ -155,7 +156,7 @@ void MainWindowTest::tabsAndHelpTexts() {
     const Help helps[] = {
         {"Label1_0", "The nominal diameter of the screw"},
         {"txtVar_0", "The nominal diameter of the screw"},
-        {"cmbResins", "Resins available for use"},
+        {"cmbResins", "LDPE\nResins available for use"},
         {"cmndAddResin", "Add a new Resin"},
         {"txtMatlProp_4", "Consistancy index is a viscosity constant of the Power Law model"},
         {"txtMotorSpec_2", "Speed of the motor (usually 1750 is typical)"},

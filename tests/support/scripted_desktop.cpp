@@ -15,7 +15,7 @@ void ScriptedDesktop::answerPrint(bool ok, std::string error) {
 }
 
 void ScriptedDesktop::showMessage(MessageIcon icon, const std::string& text, const std::string& title) {
-    messages.push_back({icon, text, title});
+    messages.push_back({icon, text, title, {}});
 }
 
 std::string ScriptedDesktop::chooseFile(const FileDialogRequest& request) {

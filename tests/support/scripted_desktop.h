@@ -13,6 +13,7 @@ struct RecordedMessage {
     MessageIcon icon;
     std::string text;
     std::string title;
+    std::string detail;
 };
 
 // A desktop for tests: records every message box, answers each file dialog
@@ -30,6 +31,10 @@ public:
     void answerLaunch(LaunchResult result) { m_launches.push_back(result); }
 
     void showMessage(MessageIcon icon, const std::string& text, const std::string& title) override;
+    void showDetailedMessage(MessageIcon icon, const std::string& text, const std::string& title,
+                             const std::string& detail) override {
+        messages.push_back({icon, text, title, detail});
+    }
     std::string chooseFile(const FileDialogRequest& request) override;
     bool printLines(const std::vector<std::string>& lines, std::string& error) override;
     // Records the export; fails with `pdfError` when a test set one.
