@@ -24,6 +24,8 @@ class QToolButton;
 
 namespace veredod::app {
 
+class DieTab;
+class OperatingPointWindow;
 class SvgPicture;
 class TrayIcon;
 
@@ -70,6 +72,11 @@ private:
     void assembleCentralWidget();
     QLineEdit* createCell(CellGroup group, int index, const QString& name);
     QLabel* createLabel(const QString& name);
+
+    // The die and the operating point (main_window_analysis.cpp).
+    void createDieTab();
+    void createAnalysisMenu();
+    void syncAnalysis();
 
     // Events (main_window_events.cpp).
     void runHandler(const std::function<void()>& handler);
@@ -136,6 +143,10 @@ private:
     std::array<QLineEdit*, 4> m_txtMotorSpec{};
 
     QListWidget* m_lstResults = nullptr;
+    DieTab* m_dieTab = nullptr;
+    QMenu* m_mnuAnalysis = nullptr;
+    QAction* m_mnuOperatingPoint = nullptr;
+    OperatingPointWindow* m_frmOperatingPoint = nullptr;
     QLabel* m_lblWebAddress = nullptr;
 
     std::vector<CellBinding> m_cells;

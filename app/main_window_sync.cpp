@@ -67,6 +67,7 @@ void MainWindow::syncFromModel() {
     syncResults();
     syncCommands();
     syncAccessibleNames();
+    syncAnalysis();
     m_syncing = false;
 }
 
