@@ -54,6 +54,34 @@ const char* ScrewTypeWord(ScrewType type) {
     return "2";
 }
 
+// Element lines up to the end marker; a file that ends first keeps what it
+// had. A line that is not an element is reported and left out.
+void ReadDieBlock(std::string_view& bytes, CaseFileData& data) {
+    Die die;
+    std::string_view line;
+    bool ended = false;
+    while (!ended && TakeFileLine(bytes, line)) {
+        const std::string_view text = TrimBlanks(line);
+        if (text == kDieBlockEnd) {
+            ended = true;
+        } else if (!text.empty()) {
+            // One element at a time: the geometry check of a whole die
+            // would turn away an element the user has not finished.
+            const DieParse parse = ParseDie(text);
+            if (parse.die.elements.size() == 1) {
+                die.elements.push_back(parse.die.elements.front());
+            } else {
+                data.errors.push_back("The case file's die line \"" + std::string(text) +
+                                      "\" was left out: " + parse.error);
+            }
+        }
+    }
+    if (!ended)
+        data.errors.push_back("The case file's die block has no \"" + std::string(kDieBlockEnd) +
+                              "\" line.");
+    data.die = std::move(die);
+}
+
 }  // namespace
 
 CaseFileData ReadCaseFile(std::string_view bytes) {
@@ -73,6 +101,12 @@ CaseFileData ReadCaseFile(std::string_view bytes) {
             if (number == kResinIndexLine && data.numbers[kResinIndexLine]) {
                 ReadResinIndex(*data.numbers[kResinIndexLine], data);
             }
+        }
+    }
+    while (TakeFileLine(bytes, line)) {
+        if (TrimBlanks(line) == kDieBlockStart) {
+            ReadDieBlock(bytes, data);
+            break;
         }
     }
     return data;
@@ -138,7 +172,7 @@ double* CaseFileField(Case& c, int line, ScrewType screwType) {
     }
 }
 
-std::string CaseFileText(const Case& c, const Modes& modes, int currentResin) {
+std::string CaseFileText(const Case& c, const Modes& modes, int currentResin, const Die& die) {
     std::string text;
     text += ScrewTypeWord(modes.screwType);
     text += "\r\n";
@@ -152,12 +186,21 @@ std::string CaseFileText(const Case& c, const Modes& modes, int currentResin) {
         AppendFileNumber(text, value);
         text += "\r\n";
     }
+    if (die.elements.empty()) return text;
+    text += kDieBlockStart;
+    text += "\r\n";
+    for (const DieElement& element : die.elements) {
+        text += FormatDie(Die{{element}});
+        text += "\r\n";
+    }
+    text += kDieBlockEnd;
+    text += "\r\n";
     return text;
 }
 
 WriteOutcome SaveCaseFile(const std::string& path, const Case& c, const Modes& modes,
-                          int currentResin) {
-    return WriteFileAtomically(path, CaseFileText(c, modes, currentResin));
+                          int currentResin, const Die& die) {
+    return WriteFileAtomically(path, CaseFileText(c, modes, currentResin, die));
 }
 
 }  // namespace veredod

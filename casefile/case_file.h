@@ -1,8 +1,16 @@
 #pragma once
 // Case files: the 24-line saved data entries file and its commands.
 //
-//   Case + modes + CurrentResin --CaseFileText--> 24 lines --> file (atomic)
+//   Case + modes + CurrentResin [+ die] --CaseFileText--> 24 lines [+ die block] --> file (atomic)
 //   file --ReadCaseFile--> CaseFileData --(window: switches, then fields)--> Case
+//
+// A case with a die has the die after line 24, where a reader of the 24
+// lines never looks:
+//   [Die]
+//   circular:count=4,d=3.5,l=12.5      one element per line, in die text form
+//   annulus:do=60,di=56,l=30
+//   [End Die]
+// A case without a die is the 24 lines alone, as it always was.
 //
 // Reading yields what the file says, line by line; applying it (which runs
 // the unit and length switches first) is the window's Open command.
@@ -15,11 +23,14 @@
 
 #include "model/atomic_write.h"
 #include "model/case.h"
+#include "model/die.h"
 
 namespace veredod {
 
 inline constexpr int kCaseFileLines = 24;
 inline constexpr int kResinIndexLine = 14;
+inline constexpr const char* kDieBlockStart = "[Die]";
+inline constexpr const char* kDieBlockEnd = "[End Die]";
 
 struct CaseFileData {
     bool opened = true;
@@ -37,8 +48,13 @@ struct CaseFileData {
     std::array<std::optional<double>, kCaseFileLines + 1> numbers{};
     std::optional<int> resinIndex;  // line 14, when it is a whole 16-bit number
 
+    // The die block after line 24; absent when the file has none. Elements
+    // whose dimensions are not yet all above 0 are kept as the case had them.
+    std::optional<Die> die;
+
     // Failures other than a type mismatch or a short file, each already in
-    // its message form "Output Error: " + description.
+    // its message form "Output Error: " + description, and die block lines
+    // that could not be read, each as a sentence.
     std::vector<std::string> errors;
 };
 
@@ -49,8 +65,9 @@ CaseFileData LoadCaseFile(const std::string& path);
 // back pressure of line 18 by the screw type.
 double* CaseFileField(Case& c, int line, ScrewType screwType);
 
-std::string CaseFileText(const Case& c, const Modes& modes, int currentResin);
+// The die block follows the 24 lines only when the die has an element.
+std::string CaseFileText(const Case& c, const Modes& modes, int currentResin, const Die& die = {});
 WriteOutcome SaveCaseFile(const std::string& path, const Case& c, const Modes& modes,
-                          int currentResin);
+                          int currentResin, const Die& die = {});
 
 }  // namespace veredod

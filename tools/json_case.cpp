@@ -59,14 +59,25 @@ nlohmann::ordered_json Resin(const ResinTable& table) {
 
 }  // namespace
 
-nlohmann::ordered_json CaseToJson(const MainModel& model) {
+nlohmann::ordered_json CaseToJson(const MainModel& model, const Case* results) {
     const Case& c = model.currentCase();
     nlohmann::ordered_json out = nlohmann::ordered_json::object();
     out["flags"] = Flags(model);
     out["inputs"] = FieldsWithRole(c, FieldRole::Input);
     out["resin"] = Resin(model.resinTable());
-    out["results"] = FieldsWithRole(c, FieldRole::Result);
+    out["results"] = FieldsWithRole(results ? *results : c, FieldRole::Result);
     return out;
+}
+
+nlohmann::ordered_json OperatingPointToJson(const OperatingPoint& point) {
+    if (!point.found()) return {{"Error", point.error}};
+    return {
+        {"Flow", Number(point.flow)},
+        {"Pressure", Number(point.pressure)},
+        {"SpecificEnergy", Number(point.specificEnergy)},
+        {"VentFlooding", point.ventFlooding},
+        {"Warnings", point.warnings},
+    };
 }
 
 }  // namespace veredod

@@ -2,6 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "model/case.h"
+#include "model/operating_point.h"
+
 namespace veredod {
 
 class MainModel;
@@ -14,6 +17,11 @@ class MainModel;
 //              (null when the index names no record);
 //   "results": HelixAngle and every result field by its name.
 // Numbers keep full precision; a non-finite number is null.
-nlohmann::ordered_json CaseToJson(const MainModel& model);
+// With `results`, "results" holds that case's results instead of the model's.
+nlohmann::ordered_json CaseToJson(const MainModel& model, const Case* results = nullptr);
+
+// The operating point as Flow, Pressure, SpecificEnergy, VentFlooding and
+// Warnings, unrounded; a point that was not found is {"Error": reason}.
+nlohmann::ordered_json OperatingPointToJson(const OperatingPoint& point);
 
 }  // namespace veredod

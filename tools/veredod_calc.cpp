@@ -1,5 +1,6 @@
 // veredod-calc: opens a resin database and a saved case as the window would,
-// calculates, and prints the results list, the report or the case as JSON.
+// calculates, and prints the results list, the report, the case as JSON, the
+// operating point with a die, or a sweep of speeds as CSV.
 
 #include <CLI/CLI.hpp>
 #include <cerrno>
@@ -7,9 +8,11 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "model/operating_point.h"
 #include "output/report.h"
 #include "tools/cli_desktop.h"
 #include "tools/json_case.h"
@@ -23,6 +26,7 @@ using veredod::NumberFormat;
 constexpr int kExitOk = 0;
 constexpr int kExitUnreadable = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitNoOperatingPoint = 3;
 
 constexpr const char* kUsage =
     "Usage: veredod-calc --resins FILE --case FILE [--report] [--switch-units] [--json]\n"
@@ -46,13 +50,36 @@ constexpr const char* kFooter =
     "                  ResinIsMetric and the eight values) and \"results\" (HelixAngle and\n"
     "                  every result field), at full precision; a value that is not\n"
     "                  finite is null.\n"
+    "  --operating-point\n"
+    "                  the operating point's figures and warnings, one per line, as the\n"
+    "                  Operating Point window shows them. With --json the object gains\n"
+    "                  \"OperatingPoint\": {\"Flow\", \"Pressure\", \"SpecificEnergy\",\n"
+    "                  \"VentFlooding\", \"Warnings\"} (unrounded: kg/hr, bar, kWh/kg or\n"
+    "                  lbs/hr, psi, hp-hr/lb) and \"results\" are those at the operating\n"
+    "                  point; without one it is {\"Error\": reason}.\n"
+    "  --sweep rpm=FROM:TO:STEP\n"
+    "                  the operating point at every speed FROM, FROM+STEP, ... up to TO,\n"
+    "                  as CSV: the header\n"
+    "                  rpm,flow,pressure,temperature_rise,power,specific_energy,torque,current\n"
+    "                  and one row per speed, in the case's units, at full precision.\n"
+    "\n"
+    "The die (--die SPEC, instead of the one saved with the case): elements in series\n"
+    "separated by \";\", each a shape, \":\" and name=number pairs separated by \",\":\n"
+    "  circular:count=N,d=DIAMETER,l=LENGTH\n"
+    "  slit:count=N,w=WIDTH,h=GAP,l=LENGTH\n"
+    "  annulus:count=N,do=OUTER,di=INNER,l=LENGTH\n"
+    "count (identical channels side by side) may be left out and is then 1. Dimensions are\n"
+    "in mm or in, the unit system of the case file. For example\n"
+    "  --die 'circular:count=4,d=3.5,l=12.5;slit:w=300,h=1.2,l=40;annulus:do=60,di=56,l=30'\n"
     "Numbers in the list and the report use the decimal point of the locale (LC_NUMERIC).\n"
     "Every message the window would show goes to standard error as \"title: text\".\n"
     "\n"
     "Exit status:\n"
     "  0  the run went through (messages on standard error do not change this)\n"
     "  1  a named file cannot be read\n"
-    "  2  wrong usage: unknown option, missing --resins or --case, --report with --json\n\n"
+    "  2  wrong usage: unknown option, missing --resins or --case, --report with --json,\n"
+    "     a --die or --sweep text that cannot be read\n"
+    "  3  --operating-point or --sweep found no operating point (the reason is printed)\n\n"
     "\n"
     "Example:\n"
     "  veredod-calc --resins data/resins.dat --case examples/worked-example-us.txt --report\n";
@@ -63,6 +90,11 @@ struct Options {
     bool report = false;
     bool switchUnits = false;
     bool json = false;
+    bool operatingPoint = false;
+    std::string dieText;
+    std::string sweepText;
+    std::optional<veredod::Die> die;
+    veredod::SpeedRange sweep;
 };
 
 void DescribeOptions(CLI::App& app, Options& options) {
@@ -84,6 +116,34 @@ void DescribeOptions(CLI::App& app, Options& options) {
                  "recalculate)");
     CLI::Option* json = app.add_flag("--json", options.json, "Print the case as one JSON object");
     report->excludes(json);
+    CLI::Option* point = app.add_flag("--operating-point", options.operatingPoint,
+                                      "Print where the screw meets the die (with --json: inside "
+                                      "the object)");
+    point->excludes(report);
+    app.add_option("--die", options.dieText,
+                   "The die instead of the case's, e.g. circular:count=4,d=3.5,l=12.5 (see below)")
+        ->type_name("SPEC");
+    CLI::Option* sweep = app.add_option("--sweep", options.sweepText,
+                                        "Print the operating point over a range of screw "
+                                        "speeds as CSV")
+                             ->type_name("rpm=FROM:TO:STEP");
+    sweep->excludes(report)->excludes(json)->excludes(point);
+}
+
+// The --die and --sweep texts, read before any file is touched; the reason
+// when one cannot be read.
+std::string ReadTextOptions(Options& options) {
+    if (!options.dieText.empty()) {
+        veredod::DieParse parse = veredod::ParseDie(options.dieText);
+        if (!parse.error.empty()) return "--die: " + parse.error;
+        options.die = std::move(parse.die);
+    }
+    if (!options.sweepText.empty()) {
+        const veredod::SpeedRangeParse parse = veredod::ParseSpeedRange(options.sweepText);
+        if (!parse.error.empty()) return "--sweep: " + parse.error;
+        options.sweep = parse.range;
+    }
+    return {};
 }
 
 // A file that opens but cannot be read (a folder) fails only at the first read.
@@ -122,6 +182,18 @@ void PrintLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) std::cout << line << '\n';
 }
 
+// The rows up to the first speed without an operating point; that speed's
+// reason on standard error.
+int PrintSweep(const MainModel& model, const veredod::SpeedRange& range) {
+    const veredod::Sweep sweep = veredod::SweepSpeeds(model.currentCase(), model.resinTable(),
+                                                      model.modes(), model.die(), range);
+    std::cout << veredod::SweepCsv(sweep.rows);
+    std::cout.flush();
+    if (sweep.error.empty()) return kExitOk;
+    std::cerr << "veredod-calc: " << sweep.error << '\n';
+    return kExitNoOperatingPoint;
+}
+
 int Run(const Options& options) {
     for (const std::string* path : {&options.resinPath, &options.casePath}) {
         std::string reason;
@@ -138,13 +210,25 @@ int Run(const Options& options) {
         return kExitUnreadable;
     }
     model.mnuOpen_Click();
+    if (options.die) model.setDie(*options.die);
     model.mnuCalc_Click();
     if (options.switchUnits) model.selectUnits(1 - model.state().optUnits.selected);
 
+    if (!options.sweepText.empty()) return PrintSweep(model, options.sweep);
+    veredod::OperatingPoint point;
+    if (options.operatingPoint) {
+        point = veredod::FindOperatingPoint(model.currentCase(), model.resinTable(), model.modes(),
+                                            model.die());
+    }
+    const int status = point.found() ? kExitOk : kExitNoOperatingPoint;
+
     if (options.json) {
-        std::cout << veredod::CaseToJson(model).dump(2, ' ', false,
-                                                     nlohmann::json::error_handler_t::replace)
-                  << '\n';
+        nlohmann::ordered_json object = veredod::CaseToJson(
+            model, options.operatingPoint && point.found() ? &point.results : nullptr);
+        if (options.operatingPoint) object["OperatingPoint"] = veredod::OperatingPointToJson(point);
+        std::cout << object.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    } else if (options.operatingPoint) {
+        PrintLines(veredod::OperatingPointLines(point, model.modes().unitSystem));
     } else if (options.report) {
         const veredod::ReportLines report = veredod::BuildReport(
             model.currentCase(), model.resinTable(), model.modes(), format.decimalSeparator);
@@ -157,7 +241,7 @@ int Run(const Options& options) {
         PrintLines(model.state().lstResults);
     }
     std::cout.flush();
-    return kExitOk;
+    return status;
 }
 
 }  // namespace
@@ -174,6 +258,10 @@ int main(int argc, char** argv) {
         return kExitOk;
     } catch (const CLI::ParseError& error) {
         std::cerr << "veredod-calc: " << error.what() << '\n' << kUsage;
+        return kExitUsage;
+    }
+    if (const std::string error = ReadTextOptions(options); !error.empty()) {
+        std::cerr << "veredod-calc: " << error << '\n' << kUsage;
         return kExitUsage;
     }
     return Run(options);

@@ -196,6 +196,7 @@ void MainModel::showExclamation(const std::string& text) {
 void MainModel::mnuCalc_Click() {
     CalcCells(m_case, m_resins, modes(), m_desktop);
     DisplayResults();
+    followCase();
 }
 
 void MainModel::DisplayResults() {

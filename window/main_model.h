@@ -149,6 +149,13 @@ private:
     void applyCaseFile(const CaseFileData& data);
     bool writeCaseFile(const std::string& path);
     std::string formatNumber(double value) const;  // QPROUND with 3 decimals
+    std::string commitDieCount(DieElement& element, const std::string& text);
+    std::string commitDieDimension(DieElement& element, DieColumn column, const std::string& text);
+    void dieChanged();  // the table again, and the Operating Point window
+    void applyDieCaptions();
+    void refreshDieTable();
+    void followCase();  // refreshes the Operating Point window when it is open
+    ChartState characteristicsChart(const Characteristics& characteristics) const;
     bool showsStoredValue(const std::string& text, double stored) const;
     void commitLenient(const std::string& text, double* field);
 

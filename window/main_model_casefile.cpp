@@ -36,6 +36,8 @@ void MainModel::mnuNew_Click() {
     UpdateCells();
     m_state.lstResults.clear();
     ++m_state.resultsRevision;
+    m_die = {};
+    dieChanged();
 }
 
 void MainModel::mnuOpen_Click() {
@@ -79,6 +81,10 @@ void MainModel::applyCaseFile(const CaseFileData& data) {
         }
     }
     UpdateCells();
+    // The die belongs to the case: a file without one opens a case without one.
+    m_die = data.die.value_or(Die{});
+    m_state.tabDie.selectedRow = -1;
+    dieChanged();
 }
 
 void MainModel::mnuSave_Click() {
@@ -98,7 +104,7 @@ void MainModel::mnuSaveAs_Click() {
 }
 
 bool MainModel::writeCaseFile(const std::string& path) {
-    const WriteOutcome outcome = SaveCaseFile(path, m_case, modes(), m_resins.CurrentResin);
+    const WriteOutcome outcome = SaveCaseFile(path, m_case, modes(), m_resins.CurrentResin, m_die);
     if (!outcome.ok) showExclamation(SaveFailedMessage(path, outcome.error));
     return outcome.ok;
 }

@@ -29,10 +29,12 @@ void MainModel::optUnits_Click(int /*index*/) {
     AlignResinUnits();
     if (m_caseUnits != target) {
         ConvertCase(m_case, target, m_caseLengthMode == SectionLengthMode::Distance);
+        ConvertDie(m_die, target);
         m_caseUnits = target;
     }
     UpdateCells();
     DisplayResults();
+    dieChanged();
 }
 
 void MainModel::AlignResinUnits() {
