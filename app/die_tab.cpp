@@ -24,6 +24,7 @@ DieTab::DieTab(MainModel& model, Runner run, QWidget* parent)
     m_lblDieStatus = new QLabel(this);
     m_lblDieStatus->setObjectName(QStringLiteral("lblDieStatus"));
     m_lblDieStatus->setWordWrap(true);
+    m_lblDieStatus->setAccessibleName(QStringLiteral("Die status"));
     column->addWidget(m_tblDie, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_cmdAddDieRow);
@@ -129,7 +130,8 @@ void DieTab::syncFromModel() {
                 DecodeName(state.columnHelp[size_t(column)]));
         }
         m_tblDie->setRowCount(int(state.rows.size()));
-        for (int row = 0; row < int(state.rows.size()); ++row) syncRow(row, state.rows[size_t(row)]);
+        for (int row = 0; row < int(state.rows.size()); ++row)
+            syncRow(row, state.rows[size_t(row)]);
         m_lblDieStatus->setText(DecodeName(state.status));
         m_shownRevision = state.revision;
         m_shown = true;

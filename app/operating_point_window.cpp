@@ -50,6 +50,7 @@ OperatingPointWindow::OperatingPointWindow(MainModel& model, Runner run, QWidget
     m_txtOperatingPoint->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                                  Qt::TextSelectableByKeyboard);
     m_txtOperatingPoint->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_txtOperatingPoint->setMaximumHeight(m_txtOperatingPoint->fontMetrics().lineSpacing() * 9);
 
     auto* charts = new QHBoxLayout;
     charts->addWidget(m_chartCharacteristics, 1);
@@ -62,14 +63,13 @@ OperatingPointWindow::OperatingPointWindow(MainModel& model, Runner run, QWidget
     side->addWidget(createCommands());
     bottom->addLayout(side);
     auto* column = new QVBoxLayout(this);
-    column->addLayout(charts, 3);
-    column->addLayout(bottom, 1);
+    column->addLayout(charts, 1);
+    column->addLayout(bottom, 0);
     resize(1200, 760);
 }
 
 QChartView* OperatingPointWindow::createChartView(const char* name) {
     auto* chart = new QChart;
-    chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     QFont title = chart->titleFont();
     title.setBold(true);

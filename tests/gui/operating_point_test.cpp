@@ -75,6 +75,7 @@ bool OperatingPointTest::startOnWorkedExample() {
     s.window->syncFromModel();
     s.window->show();
     if (!QTest::qWaitForWindowExposed(s.window.get())) return false;
+    s.window->activateWindow();
     QApplication::setActiveWindow(s.window.get());
     return QTest::qWaitForWindowActive(s.window.get());
 }
@@ -146,6 +147,12 @@ void OperatingPointTest::windowShowsFollowsAndExports() {
     QCOMPARE(sweep->chart()->series().size(), 5);
     QVERIFY(AxisTitles(sweep).contains(QStringLiteral("Specific energy (kWh/kg)")));
 
+    const QByteArray shot = qgetenv("VEREDOD_OPERATING_POINT_SCREENSHOT");
+    if (!shot.isEmpty()) {
+        QTest::qWait(200);
+        QVERIFY(window->grab().save(QString::fromLocal8Bit(shot)));
+    }
+
     m_session->click(inWindow<QPushButton>("cmdUsePressure"));
     QCOMPARE(m_session->cell("txtExtSys", 3)->text(), QStringLiteral("31.011"));
 
@@ -185,6 +192,7 @@ void OperatingPointTest::measureRefreshAfterAChange() {
         clock.start();
         calculate->trigger();
         window->repaint();
+        QApplication::processEvents();
         qInfo("Operating Point window refresh after Calculate, run %d: %.1f ms (redraw %.1f ms)",
               run + 1, double(clock.nsecsElapsed()) / 1e6, window->lastRedrawMs());
     }
