@@ -67,6 +67,7 @@ MainWindow::MainWindow(MainModel& model, QWidget* parent) : QMainWindow(parent),
     m_cells.reserve(12 + 9 + 4 + 4);
     createActions();
     createMenus();
+    createAnalysisMenu();
     createToolBar();
     createResultsList();
     createWebAddress();
@@ -304,7 +305,8 @@ QTabWidget* MainWindow::createPropertyTabs() {
                             QStringLiteral("System Parameters"));
     m_sstProperties->addTab(scrolled(createLabelledCellsPage(CellGroup::MotorSpec)),
                             QStringLiteral("Motor Specs"));
-    // All three tabs stay in view: the tab control is as wide as its tab row.
+    createDieTab();
+    // All tabs stay in view: the tab control is as wide as its tab row.
     m_sstProperties->setUsesScrollButtons(false);
     m_sstProperties->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Expanding);
     return m_sstProperties;

@@ -25,6 +25,8 @@ class QToolButton;
 
 namespace veredod::app {
 
+class DieTab;
+class OperatingPointWindow;
 class SvgPicture;
 class TrayIcon;
 
@@ -76,6 +78,11 @@ private:
     // `content` in a frameless scroll area, for screens too low for it.
     QScrollArea* scrolled(QWidget* content);
     QLabel* createLabel(const QString& name);
+
+    // The die and the operating point (main_window_analysis.cpp).
+    void createDieTab();
+    void createAnalysisMenu();
+    void syncAnalysis();
 
     // Events (main_window_events.cpp).
     void runHandler(const std::function<void()>& handler);
@@ -143,6 +150,10 @@ private:
     std::array<QLineEdit*, 4> m_txtMotorSpec{};
 
     QListWidget* m_lstResults = nullptr;
+    DieTab* m_dieTab = nullptr;
+    QMenu* m_mnuAnalysis = nullptr;
+    QAction* m_mnuOperatingPoint = nullptr;
+    OperatingPointWindow* m_frmOperatingPoint = nullptr;
     QLabel* m_lblWebAddress = nullptr;
     QLabel* m_lblStatus = nullptr;
 

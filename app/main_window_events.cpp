@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/die_tab.h"
 #include "app/main_window.h"
 #include "app/name_text.h"
 #include "app/tray_icon.h"
@@ -113,6 +114,7 @@ void MainWindow::pressEnter(CellBinding& cell) {
 // is; what the user typed into that cell is committed first, as leaving the
 // cell would, so the command never works on a value other than the one shown.
 void MainWindow::commitPendingEdit() {
+    m_dieTab->commitPendingEdit();
     CellBinding* cell = bindingOf(QApplication::focusWidget());
     if (cell != nullptr && cell->edited) commitCell(*cell);
 }

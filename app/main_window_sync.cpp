@@ -80,6 +80,7 @@ void MainWindow::syncFromModel() {
     syncCommands();
     syncAccessibleNames();
     syncStatus();
+    syncAnalysis();
     m_syncing = false;
 }
 

@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
 # Takes docs/screenshot.png: the window on a virtual X display after the
-# metric worked example has been typed in and calculated.
-# Usage: scripts/screenshot.sh [build folder] [output picture]
+# metric worked example has been typed in and calculated; and
+# docs/operating-point.png: the Operating Point window on that example
+# with a die of four 3.5 mm holes, 12.5 mm long.
+# Usage: scripts/screenshot.sh [build folder] [output picture] [operating point picture]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 out=$(realpath -m "${2:-docs/screenshot.png}")
-cmake --build "$build" --target veredod_gui_session_test >/dev/null
+op=$(realpath -m "${3:-docs/operating-point.png}")
+cmake --build "$build" --target veredod_gui_session_test veredod_gui_operating_point_test >/dev/null
 VEREDOD_SCREENSHOT="$out" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x900x24" "$build/tests/gui/veredod_gui_session_test" \
   typedWorkedExampleReachesTheCase calculateListsTheResults >/dev/null
+VEREDOD_OPERATING_POINT_SCREENSHOT="$op" QT_QPA_PLATFORM=xcb \
+  xvfb-run -a -s "-screen 0 1280x900x24" "$build/tests/gui/veredod_gui_operating_point_test" \
+  windowShowsFollowsAndExports >/dev/null
 echo "$out"
+echo "$op"

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libqt6svg6-dev qt6-svg-dev libgl-dev
+  qt6-base-dev libqt6svg6-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   clang libclang-rt-dev

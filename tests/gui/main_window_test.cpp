@@ -145,10 +145,11 @@ void MainWindowTest::toolBarShowsPicturesWithHelpTexts() {
 
 void MainWindowTest::tabsAndHelpTexts() {
     auto* tabs = find<QTabWidget>("sstProperties");
-    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->count(), 4);
     QCOMPARE(tabs->tabText(0), QStringLiteral("&Material Properties"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("System Parameters"));
     QCOMPARE(tabs->tabText(2), QStringLiteral("Motor Specs"));
+    QCOMPARE(tabs->tabText(3), QStringLiteral("Die"));
     struct Help {
         const char* control;
         const char* text;
