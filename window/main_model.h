@@ -10,6 +10,7 @@
 // handlers rely on that order. Handlers carry the names of the controls and
 // events they stand for (optUnits_Click, txtMatlProp_LostFocus, ...).
 
+#include <array>
 #include <string>
 
 #include "model/case.h"
@@ -124,7 +125,7 @@ private:
     bool writeCaseFile(const std::string& path);
     std::string formatNumber(double value) const;  // QPROUND with 3 decimals
     bool showsStoredValue(const std::string& text, double stored) const;
-    void commitLenient(const std::string& text, double* field);
+    void commitLenient(Cell& cell, double* field);
 
     Desktop& m_desktop;
     NumberFormat m_format;
@@ -135,6 +136,12 @@ private:
     // directly with the selection it already has, converts nothing.
     UnitSystem m_caseUnits = UnitSystem::Metric;
     SectionLengthMode m_caseLengthMode = SectionLengthMode::LengthOverDiameter;
+    // The resin cells' texts as the last refresh left them: a cell still
+    // showing that text has not been edited and is not read again.
+    std::array<std::string, 9> m_matlPropRefreshed;
+    // The resin database did not load cleanly: what is on disk may be a file
+    // that is no database at all, so it is kept before the first save.
+    bool m_keepOriginalBeforeSave = false;
 };
 
 }  // namespace veredod
