@@ -10,7 +10,7 @@ namespace veredod {
 inline constexpr int kMaxResinIndex = 32767;
 
 struct ResinRecord {
-    std::string ResinName;       // kept byte for byte, never trimmed
+    std::string ResinName;       // never trimmed; one line, without control characters
     bool ResinIsMetric = false;  // an unstamped record counts as US
     double ResinCost = 0;
     double MeltDensity = 0;

@@ -8,6 +8,17 @@ std::string_view TrimSpaces(std::string_view text) {
     return text;
 }
 
+std::string SingleLineName(std::string_view name) {
+    std::string line;
+    line.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(name[i]);
+        if (byte == '\r' && i + 1 < name.size() && name[i + 1] == '\n') ++i;
+        line += byte < 0x20 || byte == 0x7F ? ' ' : name[i];
+    }
+    return line;
+}
+
 bool EqualsIgnoringCase(std::string_view text, std::string_view lowerWord) {
     if (text.size() != lowerWord.size()) return false;
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -3,6 +3,7 @@
 // exponents, so that the cells and the two files never disagree on them.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace veredod {
@@ -25,6 +26,10 @@ constexpr std::string_view TrimBlanks(std::string_view text) {
 }
 // `text` without the spaces around it; a tab is kept.
 std::string_view TrimSpaces(std::string_view text);
+
+// A resin name fit for the one line it has in the database: each CR LF, CR,
+// LF, tab or other control character becomes one blank.
+std::string SingleLineName(std::string_view name);
 
 // Whether `text` is `lowerWord` with any of its letters in capitals.
 bool EqualsIgnoringCase(std::string_view text, std::string_view lowerWord);

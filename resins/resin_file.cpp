@@ -49,7 +49,7 @@ public:
 
     ResinRecord next() {
         ResinRecord record;
-        if (takeLine()) record.ResinName = std::string(m_line);
+        if (takeLine()) record.ResinName = SingleLineName(m_line);
         if (takeLine()) readFlag(record.ResinIsMetric);
         for (int i = 0; i < ResinRecord::kNumberCount; ++i) {
             if (takeLine()) readNumber(record.number(i));
@@ -162,7 +162,8 @@ std::string ResinDatabaseText(const std::vector<ResinRecord>& records, int lastR
     text.reserve(size + static_cast<size_t>(last + 1) * kLongestRecordLines);
     for (int i = 0; i <= last; ++i) {
         const ResinRecord& record = records[static_cast<size_t>(i)];
-        text += record.ResinName;
+        // Whoever set the name, it must not add a line to the record.
+        text += SingleLineName(record.ResinName);
         text += "\r\n";
         text += record.ResinIsMetric ? "True\r\n" : "False\r\n";
         for (int n = 0; n < ResinRecord::kNumberCount; ++n) {

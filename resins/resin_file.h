@@ -4,7 +4,8 @@
 //   file bytes --ReadResinDatabase--> records + problems --> table, cmbResins
 //   table (0..LastResin) --ResinDatabaseText--> bytes --WriteFileAtomically--> file
 //
-// Ten lines per record: the name verbatim, "True"/"False", eight numbers in
+// Ten lines per record: the name on one line (control characters become
+// blanks, on reading and on writing), "True"/"False", eight numbers in
 // the number form of number_form.h. CR LF written; CR LF or LF read.
 
 #include <string>

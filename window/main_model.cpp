@@ -1,5 +1,7 @@
 #include "window/main_model.h"
 
+#include <algorithm>
+
 #include "model/calc.h"
 #include "model/qpround.h"
 #include "output/maker.h"
@@ -196,8 +198,29 @@ void MainModel::showExclamation(const std::string& text) {
     m_desktop.showMessage(MessageIcon::Exclamation, text, kAppTitle);
 }
 
+namespace {
+
+// The calculation speaks at every step that fails the same way (a missing
+// resin fails seven of them); one box per kind of failure tells the user all.
+class OncePerText : public MessageSink {
+public:
+    explicit OncePerText(MessageSink& sink) : m_sink(sink) {}
+    void showMessage(MessageIcon icon, const std::string& text, const std::string& title) override {
+        if (std::find(m_shown.begin(), m_shown.end(), text) != m_shown.end()) return;
+        m_shown.push_back(text);
+        m_sink.showMessage(icon, text, title);
+    }
+
+private:
+    MessageSink& m_sink;
+    std::vector<std::string> m_shown;
+};
+
+}  // namespace
+
 void MainModel::mnuCalc_Click() {
-    CalcCells(m_case, m_resins, modes(), m_desktop);
+    OncePerText messages(m_desktop);
+    CalcCells(m_case, m_resins, modes(), messages);
     DisplayResults();
     describeCalculation();
     followCase();

@@ -10,6 +10,7 @@
 // handlers rely on that order. Handlers carry the names of the controls and
 // events they stand for (optUnits_Click, txtMatlProp_LostFocus, ...).
 
+#include <array>
 #include <string>
 
 #include "model/case.h"
@@ -157,7 +158,7 @@ private:
     void followCase();  // refreshes the Operating Point window when it is open
     ChartState characteristicsChart(const Characteristics& characteristics) const;
     bool showsStoredValue(const std::string& text, double stored) const;
-    void commitLenient(const std::string& text, double* field);
+    void commitLenient(Cell& cell, double* field);
     // The status line and the results' hover texts (main_model_status.cpp).
     void describeCalculation();
     void describeConversion();
@@ -180,6 +181,12 @@ private:
     Sweep m_sweep;
     SpeedRange m_sweepRange;
     bool m_sweepRangeTyped = false;  // the user's range; until then it follows the set speed
+    // The resin cells' texts as the last refresh left them: a cell still
+    // showing that text has not been edited and is not read again.
+    std::array<std::string, 9> m_matlPropRefreshed;
+    // The resin database did not load cleanly: what is on disk may be a file
+    // that is no database at all, so it is kept before the first save.
+    bool m_keepOriginalBeforeSave = false;
 };
 
 }  // namespace veredod

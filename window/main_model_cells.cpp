@@ -1,40 +1,58 @@
 // The cells: reading a committed cell into the case or the current resin,
 // and the refresh that shows the stored values again.
 
+#include <cmath>
+
 #include "entry/cell_reading.h"
+#include "model/text.h"
 #include "window/main_model.h"
 
 namespace veredod {
 
+namespace {
+
+constexpr const char* kReenterNumber = "Error, please re-enter numeric value";
+
+}  // namespace
+
 // Cells show at most three decimals and are committed on every focus loss,
 // edited or not. A cell that still shows its stored value's display text
 // keeps the stored value, so that merely passing through a cell never turns
-// 0.0635 into 0.064 in a case or in the resin database.
+// 0.0635 into 0.064 in a case or in the resin database. A value that is not
+// finite shows as 0, so its text says nothing about it.
 bool MainModel::showsStoredValue(const std::string& text, double stored) const {
-    return !text.empty() && text == formatNumber(stored);
+    return std::isfinite(stored) && !text.empty() && text == formatNumber(stored);
 }
 
-void MainModel::commitLenient(const std::string& text, double* field) {
-    if (field == nullptr || showsStoredValue(text, *field)) return;
-    *field = ReadLenientNumber(text, m_format.decimalSeparator);
+// The lenient reading finds a number in any text, but one too large for a
+// double would poison every later conversion and calculation.
+void MainModel::commitLenient(Cell& cell, double* field) {
+    if (field == nullptr || showsStoredValue(cell.text, *field)) return;
+    const double value = ReadLenientNumber(cell.text, m_format.decimalSeparator);
+    if (!std::isfinite(value)) {
+        showExclamation(kReenterNumber);
+        cell.text = formatNumber(*field);
+        return;
+    }
+    *field = value;
 }
 
 void MainModel::txtVar_LostFocus(int index) {
     if (index < 0 || index >= kVarCells) return;
     markPartialReading(m_state.txtVar[index], VarField(m_case, index));
-    commitLenient(m_state.txtVar[index].text, VarField(m_case, index));
+    commitLenient(m_state.txtVar[index], VarField(m_case, index));
 }
 
 void MainModel::txtExtSys_LostFocus(int index) {
     if (index < 0 || index >= kExtSysCells) return;
     markPartialReading(m_state.txtExtSys[index], ExtSysField(m_case, index, modes().screwType));
-    commitLenient(m_state.txtExtSys[index].text, ExtSysField(m_case, index, modes().screwType));
+    commitLenient(m_state.txtExtSys[index], ExtSysField(m_case, index, modes().screwType));
 }
 
 void MainModel::txtMotorSpec_LostFocus(int index) {
     if (index < 0 || index >= kMotorSpecCells) return;
     markPartialReading(m_state.txtMotorSpec[index], MotorSpecField(m_case, index));
-    commitLenient(m_state.txtMotorSpec[index].text, MotorSpecField(m_case, index));
+    commitLenient(m_state.txtMotorSpec[index], MotorSpecField(m_case, index));
 }
 
 void MainModel::txtMatlProp_LostFocus(int index) {
@@ -50,14 +68,17 @@ void MainModel::txtMatlProp_LostFocus(int index) {
     record->ResinIsMetric = activeUnits() == UnitSystem::Metric;
     const std::string& text = m_state.txtMatlProp[index].text;
     if (index == 0) {
-        record->ResinName = text;
-    } else if (showsStoredValue(text, record->number(index - 1))) {
-        // Unchanged: the record keeps its full-precision value.
+        record->ResinName = SingleLineName(text);
+    } else if (const double stored = record->number(index - 1);
+               (std::isfinite(stored) && text == m_matlPropRefreshed[index]) ||
+               showsStoredValue(text, stored)) {
+        // Unchanged: the record keeps its full-precision value, and a 0 that
+        // shows as an empty cell is no empty entry.
     } else if (auto value =
                    ReadStrictNumber(text, m_format.decimalSeparator, m_format.groupSeparator)) {
         record->number(index - 1) = *value;
     } else {
-        showExclamation("Error, please re-enter numeric value");
+        showExclamation(kReenterNumber);
     }
 
     SaveResin();
@@ -83,6 +104,7 @@ void MainModel::UpdateCells() {
     } else {
         for (auto& cell : m_state.txtMatlProp) cell.text.clear();
     }
+    for (int i = 0; i < kMatlPropCells; ++i) m_matlPropRefreshed[i] = m_state.txtMatlProp[i].text;
 
     const ScrewType screwType = modes().screwType;
     for (int i = 0; i < kExtSysCells; ++i) {

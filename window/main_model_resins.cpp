@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "model/text.h"
+#include "model/file_backup.h"
 #include "resins/resin_file.h"
 #include "window/main_model.h"
 
@@ -27,16 +27,21 @@ bool MainModel::OpenRes() {
         m_desktop.setBusy(false);
         return false;
     }
-    m_state.ResinFile = TrimSpaces(chosen);
+    // Blanks may end a file name; the path is the one the user chose.
+    m_state.ResinFile = chosen;
     takeResinLoad(m_state.ResinFile);
     m_desktop.setBusy(false);
     return true;
 }
 
 // The table becomes exactly what the file holds, so that the list and the
-// table never disagree, not even for an empty or unreadable file.
+// table never disagree, not even for an unreadable file. An empty file is
+// the one exception: the two blank start-up records stay, unlisted, so that
+// Calculate meets a blank resin rather than none.
 void MainModel::takeResinLoad(const std::string& path) {
     ResinLoad load = LoadResinDatabase(path);
+    const std::string problems = ResinLoadMessage(load);
+    m_keepOriginalBeforeSave = !problems.empty();
     if (!load.opened) {
         m_resins.Resins.clear();
         m_resins.LastResin = -1;
@@ -44,10 +49,13 @@ void MainModel::takeResinLoad(const std::string& path) {
         showExclamation("Error: " + load.openError);
         return;
     }
-    const std::string problems = ResinLoadMessage(load);
     m_resins.Resins = std::move(load.records);
     m_resins.LastResin = static_cast<int>(m_resins.Resins.size()) - 1;
     rebuildResinList();
+    if (m_resins.Resins.empty()) {
+        m_resins.Resins.resize(2);
+        m_resins.LastResin = 0;
+    }
     if (!problems.empty()) showExclamation(problems);
 }
 
@@ -92,6 +100,7 @@ void MainModel::cmndAddResin_Click() {
     selectResin(added);
     m_resins.CurrentResin = added;
     for (auto& cell : m_state.txtMatlProp) cell.text.clear();
+    m_matlPropRefreshed = {};
     ResinRecord& record = m_resins.Resins[added];
     record.ResinIsMetric = activeUnits() == UnitSystem::Metric;
     record.SolidDensity = kNewResinSolidDensity;
@@ -115,9 +124,30 @@ void MainModel::cmndDeleteResin_Click() {
 }
 
 void MainModel::SaveResin() {
+    std::string keptIn;
+    if (m_keepOriginalBeforeSave) {
+        const BackupOutcome backup = KeepBackupCopy(m_state.ResinFile);
+        if (!backup.ok) {
+            showExclamation(SaveFailedMessage(
+                m_state.ResinFile, "its original could not be kept first (" + backup.error + ")"));
+            return;
+        }
+        keptIn = backup.backupPath;
+    }
     const WriteOutcome outcome =
         SaveResinDatabase(m_state.ResinFile, m_resins.Resins, m_resins.LastResin);
-    if (!outcome.ok) showExclamation(SaveFailedMessage(m_state.ResinFile, outcome.error));
+    if (!outcome.ok) {
+        showExclamation(SaveFailedMessage(m_state.ResinFile, outcome.error));
+        return;
+    }
+    m_keepOriginalBeforeSave = false;
+    if (!keptIn.empty()) {
+        m_desktop.showMessage(MessageIcon::Information,
+                              "The resin database did not load cleanly, so its original content "
+                              "was kept in " +
+                                  keptIn + " before the first save.",
+                              kAppTitle);
+    }
 }
 
 }  // namespace veredod

@@ -169,7 +169,8 @@ TEST_F(CellCommitTest, AFailedResinSaveIsReportedAndTheEditKept) {
 }
 
 TEST_F(CellCommitTest, WithoutAResinTheResinCellsStoreNothing) {
-    startWith({});
+    startWith({MakeResin("Only", true, {1, 2, 3, 4, 5, 6, 7, 8})});
+    model.cmndDeleteResin_Click();
     type(CellGroup::MatlProp, 0, "Ghost");
     type(CellGroup::MatlProp, 3, "920");
     EXPECT_TRUE(model.resinTable().Resins.empty());

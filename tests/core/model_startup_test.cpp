@@ -136,37 +136,6 @@ TEST_F(StartUpTest, AFirstResinStoredInUsUnitsIsShownInMetric) {
     EXPECT_EQ(resinFileBytes(), onDisk) << "aligning does not write the database";
 }
 
-TEST_F(StartUpTest, TheChosenPathLosesItsSurroundingSpaces) {
-    resinPath = writeDatabase(SampleResins());
-    desktop.answerFileDialog("  " + resinPath + "  ");
-    ASSERT_TRUE(model.startUp());
-    EXPECT_EQ(model.state().ResinFile, resinPath);
-    EXPECT_EQ(model.state().cmbResins.size(), 3u);
-}
-
-TEST_F(StartUpTest, AnEmptyDatabaseLeavesNoResinAnywhere) {
-    startWith({});
-    EXPECT_TRUE(desktop.messages.empty());
-    EXPECT_TRUE(model.state().cmbResins.empty());
-    EXPECT_EQ(model.state().cmbResinsIndex, -1);
-    EXPECT_EQ(model.resinTable().LastResin, -1);
-    EXPECT_TRUE(model.resinTable().Resins.empty());
-    EXPECT_EQ(model.resinTable().CurrentResin, 0);
-    for (const Cell& cell : model.state().txtMatlProp) EXPECT_EQ(cell.text, "");
-
-    model.selectUnits(1);  // nothing to align
-    model.cmndDeleteResin_Click();
-    EXPECT_EQ(resinFileBytes(), "") << "Delete with nothing selected does nothing";
-
-    model.mnuCalc_Click();
-    ASSERT_FALSE(desktop.messages.empty());
-    for (const RecordedMessage& message : desktop.messages) {
-        EXPECT_EQ(message.text.rfind("Error: ", 0), 0u) << message.text;
-        EXPECT_EQ(message.title, "Veredod");
-    }
-    EXPECT_EQ(model.state().lstResults.size(), 17u);
-}
-
 TEST_F(StartUpTest, AnUnreadableDatabaseIsReportedAndLeavesAnEmptyTable) {
     resinPath = folder.path("no-such-file.dat");
     desktop.answerFileDialog(resinPath);
