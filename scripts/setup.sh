@@ -10,6 +10,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   clang libclang-rt-dev
   xvfb xauth desktop-file-utils dpkg-dev file poppler-utils
+  appstream man-db groff-base
 )
 
 missing=()
