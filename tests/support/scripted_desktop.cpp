@@ -50,10 +50,4 @@ LaunchResult ScriptedDesktop::openAddress(const std::string& address) {
     return result;
 }
 
-std::vector<RecordedMessage> ScriptedDesktop::takeMessages() {
-    std::vector<RecordedMessage> taken;
-    taken.swap(messages);
-    return taken;
-}
-
 }  // namespace veredod::testing

@@ -33,15 +33,14 @@ public:
     bool printLines(const std::vector<std::string>& lines, std::string& error) override;
     LaunchResult openAddress(const std::string& address) override;
     void showAbout() override { ++aboutShown; }
+    void setBusy(bool busy) override { busyChanges.push_back(busy); }
 
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> dialogs;
     std::vector<std::vector<std::string>> printed;
     std::vector<std::string> openedAddresses;
+    std::vector<bool> busyChanges;
     int aboutShown = 0;
-
-    // The messages so far, then forgets them.
-    std::vector<RecordedMessage> takeMessages();
 
 private:
     struct PrintAnswer {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -45,6 +46,25 @@ inline void WriteBytes(const std::string& path, std::string_view bytes) {
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A file of the source tree, such as "data/resins.dat" or "tests/data/...".
+inline std::string SourcePath(std::string_view name) {
+    return (std::filesystem::path(VEREDOD_SOURCE_DIR) / name).string();
+}
+
+// Compares `actual` byte for byte with the checked-in file tests/data/`name`.
+// With VEREDOD_REGENERATE set the file is rewritten instead, and the test
+// still fails, so that a regenerated file is never taken for a passed test.
+inline void ExpectGolden(std::string_view name, const std::string& actual) {
+    const std::string path = SourcePath(std::string("tests/data/") + std::string(name));
+    if (std::getenv("VEREDOD_REGENERATE") != nullptr) {
+        WriteBytes(path, actual);
+        ADD_FAILURE() << "rewrote " << path << ": review it, then run again without VEREDOD_REGENERATE";
+        return;
+    }
+    EXPECT_EQ(ReadBytes(path), actual) << "differs from " << path
+                                       << " (VEREDOD_REGENERATE=1 rewrites it)";
 }
 
 }  // namespace veredod::testing
