@@ -281,7 +281,7 @@ TEST_P(ModelScript, DoesWhatTheScriptSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ModelScript,
-                         ::testing::Values("start_up", "modes", "units", "cells", "resin_commands",
+                         ::testing::Values("start_up", "calc", "modes", "units", "cells", "resin_commands",
                                            "case_commands", "shell_commands", "links"));
 
 }  // namespace
