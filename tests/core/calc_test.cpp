@@ -46,7 +46,8 @@ Case Calculated(Example e) {
 // Within half a unit of the last digit written.
 void ExpectDigits(double actual, const std::string& given) {
     const size_t point = given.find('.');
-    const int decimals = point == std::string::npos ? 0 : static_cast<int>(given.size() - point - 1);
+    const int decimals =
+        point == std::string::npos ? 0 : static_cast<int>(given.size() - point - 1);
     EXPECT_NEAR(actual, std::stod(given), 0.5 * std::pow(10.0, -decimals)) << given;
 }
 
@@ -57,9 +58,12 @@ TEST(CalcCells, WorkedExamplesGiveTheirFiguresToTheDigitsGiven) {
         const char* metric;
     };
     const Row rows[] = {
-        {&Case::HelixAngle, "17.6568", "17.6568"},       {&Case::DragFlow, "181.071", "82.1693"},
-        {&Case::EquivalentViscosity, "0.097277", "670.727"}, {&Case::PressureFlow, "4.7150", "2.14118"},
-        {&Case::LeakageFlow, "0.0041000", "0.0018619"},  {&Case::ActualFlow, "176.352", "80.0263"},
+        {&Case::HelixAngle, "17.6568", "17.6568"},
+        {&Case::DragFlow, "181.071", "82.1693"},
+        {&Case::EquivalentViscosity, "0.097277", "670.727"},
+        {&Case::PressureFlow, "4.7150", "2.14118"},
+        {&Case::LeakageFlow, "0.0041000", "0.0018619"},
+        {&Case::ActualFlow, "176.352", "80.0263"},
         {&Case::SpecificOutput, "1.76352", "0.800263"},
     };
     const Case us = Calculated(Load("worked-example-us.txt"));

@@ -26,7 +26,8 @@ TEST(ResinDatabase, WritesTheRecordsInUse) {
 TEST(ResinDatabase, KeepsMessagesShortOnHugeAndBinaryInput) {
     const std::string longToken = std::string(10 * 1024 * 1024, '7') + "x";
     EXPECT_TRUE(ResinLoadMessage(ReadResinDatabase("name\r\nTrue\r\n" + longToken + "\r\n"))
-                    .starts_with("Error in line 3: Type mismatch (\"" + std::string(40, '7') + "...\" is not a number)\n"));
+                    .starts_with("Error in line 3: Type mismatch (\"" + std::string(40, '7') +
+                                 "...\" is not a number)\n"));
     std::string binary;
     for (int i = 0; i < 200000; ++i) binary += static_cast<char>((i * 7919) % 256);
     const std::string message = ResinLoadMessage(ReadResinDatabase(binary));
@@ -38,7 +39,8 @@ TEST(ResinDatabase, KeepsTheFirst32768RecordsAndSaysSo) {
     const std::vector<ResinRecord> records(kMaxResinIndex + 2, kPp);
     const ResinLoad load = ReadResinDatabase(ResinDatabaseText(records, kMaxResinIndex + 1));
     EXPECT_EQ(load.records.size(), 32768u);
-    EXPECT_EQ(ResinLoadMessage(load), "Only the first 32,768 resins were loaded: the resin list cannot hold more.");
+    EXPECT_EQ(ResinLoadMessage(load),
+              "Only the first 32,768 resins were loaded: the resin list cannot hold more.");
     EXPECT_FALSE(ReadResinDatabase(ResinDatabaseText(records, kMaxResinIndex)).stoppedAtLimit);
 }
 
@@ -48,7 +50,8 @@ TEST(Files, AreSavedLoadedAndTheirFailuresReported) {
     ASSERT_TRUE(SaveResinDatabase(resins, {kPp, ResinRecord{}}, 0).ok);
     EXPECT_EQ(ReadBytes(resins), kPpText);
     EXPECT_EQ(LoadResinDatabase(resins).records, std::vector{kPp});
-    EXPECT_EQ(SaveResinDatabase(folder.path("gone/resins.dat"), {kPp}, 0).error, "No such file or directory");
+    EXPECT_EQ(SaveResinDatabase(folder.path("gone/resins.dat"), {kPp}, 0).error,
+              "No such file or directory");
     EXPECT_EQ(ResinLoadMessage(LoadResinDatabase(folder.path("missing.dat"))),
               "Error: the resin database could not be read (No such file or directory).");
     EXPECT_EQ(LoadResinDatabase(folder.root().string()).openError, "Is a directory");
@@ -63,7 +66,8 @@ TEST(Files, AreSavedLoadedAndTheirFailuresReported) {
     EXPECT_EQ(LoadCaseFile(folder.path("nothing.txt")).errors,
               std::vector<std::string>{"Output Error: No such file or directory"});
     EXPECT_EQ(SaveCaseFile(folder.root().string(), c, modes, 0).error, "Is a directory");
-    for (int line : {-1, 0, 1, 2, 3, 14, 25}) EXPECT_EQ(CaseFileField(c, line, ScrewType::Barrier), nullptr) << line;
+    for (int line : {-1, 0, 1, 2, 3, 14, 25})
+        EXPECT_EQ(CaseFileField(c, line, ScrewType::Barrier), nullptr) << line;
 }
 
 }  // namespace

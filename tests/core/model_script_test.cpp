@@ -11,7 +11,6 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -45,7 +44,8 @@ void Put(Dump& d, const std::string& key, const Cell& c) {
 }
 template <class List>
 void Put(Dump& d, const std::string& key, const List& items) {
-    for (size_t i = 0; i < std::size(items); ++i) Put(d, key + "[" + std::to_string(i) + "]", items[i]);
+    for (size_t i = 0; i < std::size(items); ++i)
+        Put(d, key + "[" + std::to_string(i) + "]", items[i]);
 }
 void Put(Dump& d, const std::string& key, const OptionGroup& group) {
     Put(d, key, group.captions);
@@ -87,11 +87,13 @@ Dump Snapshot(const MainModel& model, const fs::path& folder) {
     static_assert(std::is_trivially_copyable_v<Case> && sizeof(Case) % sizeof(double) == 0);
     std::array<double, sizeof(Case) / sizeof(double)> numbers;
     std::memcpy(numbers.data(), &model.currentCase(), sizeof(Case));
-    for (size_t i = 0; i < numbers.size(); ++i) Put(d, "case." + std::to_string(i), Number(numbers[i]));
+    for (size_t i = 0; i < numbers.size(); ++i)
+        Put(d, "case." + std::to_string(i), Number(numbers[i]));
 
     const ResinTable& table = model.resinTable();
-    Put(d, "resins", std::to_string(table.Resins.size()) + " last " + std::to_string(table.LastResin) +
-                         " current " + std::to_string(table.CurrentResin));
+    Put(d, "resins",
+        std::to_string(table.Resins.size()) + " last " + std::to_string(table.LastResin) +
+            " current " + std::to_string(table.CurrentResin));
     for (size_t i = 0; i < std::min<size_t>(table.Resins.size(), 20); ++i) {
         const ResinRecord& r = table.Resins[i];
         std::string text = r.ResinName + (r.ResinIsMetric ? " | True |" : " | False |");
@@ -100,12 +102,14 @@ Dump Snapshot(const MainModel& model, const fs::path& folder) {
     }
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::directory_iterator(folder)) {
-        if (entry.is_regular_file()) files[entry.path().filename().string()] = ReadBytes(entry.path().string());
+        if (entry.is_regular_file())
+            files[entry.path().filename().string()] = ReadBytes(entry.path().string());
     }
     for (const auto& [name, bytes] : files) {
         std::istringstream lines(bytes);
         int n = 0;
-        for (std::string line; std::getline(lines, line);) Put(d, name + ":" + std::to_string(++n), line);
+        for (std::string line; std::getline(lines, line);)
+            Put(d, name + ":" + std::to_string(++n), line);
     }
     return d;
 }
@@ -137,8 +141,10 @@ public:
             if (line[0] == '>') out += m_said;
         }
         const std::string root = m_folder.root().string();
-        for (size_t at; (at = out.find(root)) != std::string::npos;) out.replace(at, root.size(), "{tmp}");
-        for (size_t at; (at = out.find(kLongName)) != std::string::npos;) out.replace(at, kLongName.size(), "{long}");
+        for (size_t at; (at = out.find(root)) != std::string::npos;)
+            out.replace(at, root.size(), "{tmp}");
+        for (size_t at; (at = out.find(kLongName)) != std::string::npos;)
+            out.replace(at, kLongName.size(), "{long}");
         return out;
     }
 
@@ -147,87 +153,80 @@ private:
 
     // A word with {tmp} for the scratch folder and {long} for kLongName.
     std::string path(std::string word) const {
-        for (size_t at; (at = word.find("{long}")) != std::string::npos;) word.replace(at, 6, kLongName);
-        for (size_t at; (at = word.find("{tmp}")) != std::string::npos;) word.replace(at, 5, m_folder.root().string());
+        for (size_t at; (at = word.find("{long}")) != std::string::npos;)
+            word.replace(at, 6, kLongName);
+        for (size_t at; (at = word.find("{tmp}")) != std::string::npos;)
+            word.replace(at, 5, m_folder.root().string());
         return word;
     }
 
     static CellGroup Group(const std::string& name) {
-        return name == "Var" ? CellGroup::Var : name == "ExtSys" ? CellGroup::ExtSys
-               : name == "MotorSpec" ? CellGroup::MotorSpec : CellGroup::MatlProp;
+        static const std::map<std::string, CellGroup> kGroups = {
+            {"Var", CellGroup::Var},
+            {"ExtSys", CellGroup::ExtSys},
+            {"MotorSpec", CellGroup::MotorSpec},
+            {"MatlProp", CellGroup::MatlProp}};
+        return kGroups.at(name);
     }
 
     void act(const Words& w) {
+        using Command = void (MainModel::*)();
+        using Choice = void (MainModel::*)(int);
+        static const std::map<std::string, Command> kCommands = {
+            {"add", &MainModel::cmndAddResin_Click}, {"delete", &MainModel::cmndDeleteResin_Click},
+            {"new", &MainModel::mnuNew_Click},       {"open", &MainModel::mnuOpen_Click},
+            {"save", &MainModel::mnuSave_Click},     {"saveas", &MainModel::mnuSaveAs_Click},
+            {"print", &MainModel::mnuPrint_Click},   {"calc", &MainModel::mnuCalc_Click},
+            {"about", &MainModel::mnuAbout_Click},   {"web", &MainModel::lblWebAddress_Click},
+            {"update", &MainModel::UpdateCells}};
+        static const std::map<std::string, Choice> kChoices = {
+            {"screw", &MainModel::selectScrewType},
+            {"units", &MainModel::selectUnits},
+            {"length", &MainModel::selectSectLength},
+            {"resin", &MainModel::selectResin},
+            {"click-units", &MainModel::optUnits_Click},
+            {"toolbar", &MainModel::cmndToolBar_Click},
+            {"click-length", &MainModel::optSectLength_Click}};
+        static const std::map<std::string, void (MainModel::*)(int, int)> kKeys = {
+            {"Var", &MainModel::txtVar_KeyPress},
+            {"ExtSys", &MainModel::txtExtSys_KeyPress},
+            {"MotorSpec", &MainModel::txtMotorSpec_KeyPress},
+            {"MatlProp", &MainModel::txtMatlProp_KeyPress}};
         MainModel& m = *m_model;
         const std::string& a = w.at(0);
         auto n = [&w](size_t i) { return std::stoi(w.at(i)); };
-        const std::map<std::string, std::function<void()>> actions = {
-            {"format", [&] { m_model = std::make_unique<MainModel>(m_desktop, NumberFormat{w[1][0], w[2][0]}); }},
-            {"copy", [&] { WriteBytes(path("{tmp}/" + w.at(2)), ReadBytes(SourcePath(w.at(1)))); }},
-            {"write", [&] { WriteBytes(path("{tmp}/" + w.at(1)), w.at(2)); }},
-            {"answer", [&] { m_desktop.answerFileDialog(w.size() > 1 ? path(w[1]) : ""); }},
-            {"startup", [&] { say(m.startUp() ? "= true" : "= false"); }},
-            {"start", [&] {
-                 act({"copy", w.at(1), "resins.dat"});
-                 act({"answer", "{tmp}/resins.dat"});
-                 act({"startup"});
-             }},
-            {"text", [&] { m.setCellText(Group(w.at(1)), n(2), w.size() > 3 ? w[3] : ""); }},
-            {"commit", [&] { m.commitCell(Group(w.at(1)), n(2)); }},
-            {"type", [&] {
-                 act({"text", w.at(1), w.at(2), w.size() > 3 ? w[3] : ""});
-                 act({"commit", w[1], w[2]});
-             }},
-            {"key", [&] {
-                 const CellGroup g = Group(w.at(1));
-                 g == CellGroup::Var ? m.txtVar_KeyPress(n(2), n(3))
-                 : g == CellGroup::ExtSys ? m.txtExtSys_KeyPress(n(2), n(3))
-                 : g == CellGroup::MotorSpec ? m.txtMotorSpec_KeyPress(n(2), n(3))
-                                             : m.txtMatlProp_KeyPress(n(2), n(3));
-             }},
-            {"screw", [&] { m.selectScrewType(n(1)); }},
-            {"units", [&] { m.selectUnits(n(1)); }},
-            {"length", [&] { m.selectSectLength(n(1)); }},
-            {"click-screw", [&] { m.optScrewType_Click(n(1)); }},
-            {"click-units", [&] { m.optUnits_Click(n(1)); }},
-            {"click-length", [&] { m.optSectLength_Click(n(1)); }},
-            {"resin", [&] { m.selectResin(n(1)); }},
-            {"toolbar", [&] { m.cmndToolBar_Click(n(1)); }},
-            {"add", [&] { m.cmndAddResin_Click(); }},
-            {"delete", [&] { m.cmndDeleteResin_Click(); }},
-            {"new", [&] { m.mnuNew_Click(); }},
-            {"open", [&] { m.mnuOpen_Click(); }},
-            {"save", [&] { m.mnuSave_Click(); }},
-            {"saveas", [&] { m.mnuSaveAs_Click(); }},
-            {"print", [&] { m.mnuPrint_Click(); }},
-            {"calc", [&] { m.mnuCalc_Click(); }},
-            {"about", [&] { m.mnuAbout_Click(); }},
-            {"web", [&] { m.lblWebAddress_Click(); }},
-            {"update", [&] { m.UpdateCells(); }},
-            {"printer", [&] { m_desktop.answerPrint(w.at(1) == "ok", w.size() > 2 ? w[2] : ""); }},
-            {"launcher", [&] {
-                 const auto status = w.at(1) == "opened" ? LaunchResult::Status::Opened
-                                     : w[1] == "failed"  ? LaunchResult::Status::GeneralFailure
-                                                         : LaunchResult::Status::NoAssociation;
-                 m_desktop.answerLaunch({status, n(2)});
-             }},
-            {"normalise", [&] { say("= " + NormaliseWebAddress(m_desktop, w.at(1)).value_or("none")); }},
-            {"browser", [&] { say("= " + std::to_string(ShellToBrowser(m_desktop, w.at(1), 0))); }},
-            {"email", [&] { say("= " + std::to_string(ShellToEmail(m_desktop, w.at(1)))); }},
-            {"about-link", [&] {
-                 lblEmail_Click(m_desktop, n(1));
-                 if (IsAboutLink(n(1))) say("is a link");
-             }},
-            {"grow-table", [&] {
-                 m.mutableResins().Resins.resize(kMaxResinIndex + 1);
-                 m.mutableResins().LastResin = kMaxResinIndex;
-             }},
-        };
-        const auto action = actions.find(a);
-        if (action == actions.end()) {
-            ADD_FAILURE() << "no action " << a;
-        } else {
-            action->second();
+        const std::string last = w.size() > 1 ? w.back() : "";
+        if (kCommands.count(a)) return (m.*kCommands.at(a))();
+        if (kChoices.count(a)) return (m.*kChoices.at(a))(n(1));
+        if (a == "key") return (m.*kKeys.at(w.at(1)))(n(2), n(3));
+        if (a == "text" || a == "type")
+            m.setCellText(Group(w.at(1)), n(2), w.size() > 3 ? last : "");
+        if (a == "commit" || a == "type") return m.commitCell(Group(w.at(1)), n(2));
+        if (a == "format")
+            m_model = std::make_unique<MainModel>(m_desktop, NumberFormat{w[1][0], w[2][0]});
+        if (a == "copy" || a == "start") {
+            const std::string name = a == "start" ? "resins.dat" : w.at(2);
+            WriteBytes(path("{tmp}/" + name), ReadBytes(SourcePath(w.at(1))));
+            if (a == "start") m_desktop.answerFileDialog(path("{tmp}/" + name));
+        }
+        if (a == "answer") m_desktop.answerFileDialog(path(last));
+        if (a == "startup" || a == "start") say(m.startUp() ? "= true" : "= false");
+        if (a == "printer") m_desktop.answerPrint(w.at(1) == "ok", w.size() > 2 ? last : "");
+        if (a == "launcher") {
+            m_desktop.answerLaunch({w.at(1) == "failed" ? LaunchResult::Status::GeneralFailure
+                                                        : LaunchResult::Status::NoAssociation,
+                                    n(2)});
+        }
+        if (a == "normalise") say("= " + NormaliseWebAddress(m_desktop, last).value_or("none"));
+        if (a == "browser") say("= " + std::to_string(ShellToBrowser(m_desktop, last, 0)));
+        if (a == "email") say("= " + std::to_string(ShellToEmail(m_desktop, last)));
+        if (a == "about-link") {
+            lblEmail_Click(m_desktop, n(1));
+            if (IsAboutLink(n(1))) say("is a link");
+        }
+        if (a == "grow-table") {
+            m.mutableResins().Resins.resize(kMaxResinIndex + 1);
+            m.mutableResins().LastResin = kMaxResinIndex;
         }
     }
 
@@ -235,11 +234,13 @@ private:
     void report() {
         static const char* kIcons[] = {"Exclamation", "Information", "Critical"};
         for (const RecordedMessage& box : m_desktop.messages)
-            say("! " + std::string(kIcons[static_cast<int>(box.icon)]) + " \"" + box.title + "\": " + Escaped(box.text));
+            say("! " + std::string(kIcons[static_cast<int>(box.icon)]) + " \"" + box.title +
+                "\": " + Escaped(box.text));
         for (const FileDialogRequest& r : m_desktop.dialogs) {
-            say(std::string("? ") + (r.mode == FileDialogRequest::Mode::Open ? "Open" : "Save") + " \"" + r.title +
-                "\" name \"" + r.initialName + "\" ext " + r.defaultExtension + " \"" + r.filter + "\"" +
-                (r.folderMustExist ? " folder" : "") + (r.fileMustExist ? " file-must-exist" : ""));
+            say(std::string("? ") + (r.mode == FileDialogRequest::Mode::Open ? "Open" : "Save") +
+                " \"" + r.title + "\" name \"" + r.initialName + "\" ext " + r.defaultExtension +
+                " \"" + r.filter + "\"" + (r.folderMustExist ? " folder" : "") +
+                (r.fileMustExist ? " file-must-exist" : ""));
         }
         for (const auto& lines : m_desktop.printed) {
             for (const std::string& line : lines) say("| " + Escaped(line));
@@ -281,8 +282,9 @@ TEST_P(ModelScript, DoesWhatTheScriptSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ModelScript,
-                         ::testing::Values("start_up", "calc", "modes", "units", "cells", "resin_commands",
-                                           "case_commands", "shell_commands", "links"));
+                         ::testing::Values("start_up", "calc", "modes", "units", "cells",
+                                           "resin_commands", "case_commands", "shell_commands",
+                                           "links"));
 
 }  // namespace
 }  // namespace veredod::testing

@@ -16,8 +16,8 @@
 #include "entry/cell_reading.h"
 #include "model/number_form.h"
 #include "model/qpround.h"
-#include "resins/resin_file.h"
 #include "model/text.h"
+#include "resins/resin_file.h"
 #include "support/temp_folder.h"
 #include "support/words.h"
 
@@ -49,7 +49,8 @@ Words Result(const Words& args) {
     }
     if (f == "resinindex") {
         std::string text = "0\r\nTrue\r\nTrue\r\n";
-        for (int line = 4; line <= kCaseFileLines; ++line) text += (line == 14 ? args.at(1) : " 0 ") + "\r\n";
+        for (int line = 4; line <= kCaseFileLines; ++line)
+            text += (line == 14 ? args.at(1) : " 0 ") + "\r\n";
         const CaseFileData data = ReadCaseFile(text);
         if (!data.errors.empty()) return data.errors;
         return {data.resinIndex ? std::to_string(*data.resinIndex) : "none"};
@@ -57,41 +58,55 @@ Words Result(const Words& args) {
     if (f == "casefile") {
         const CaseFileData data = ReadCaseFile(args.at(1));
         Words read = {data.screwType ? std::to_string(static_cast<int>(*data.screwType)) : "-",
-                      !data.unitSystem ? "-" : *data.unitSystem == UnitSystem::Metric ? "Metric" : "US",
-                      !data.sectionLengthMode ? "-" : *data.sectionLengthMode == SectionLengthMode::Distance ? "distance" : "L/D"};
+                      !data.unitSystem                         ? "-"
+                      : *data.unitSystem == UnitSystem::Metric ? "Metric"
+                                                               : "US",
+                      !data.sectionLengthMode                                  ? "-"
+                      : *data.sectionLengthMode == SectionLengthMode::Distance ? "distance"
+                                                                               : "L/D"};
         for (int line = 4; line <= kCaseFileLines; ++line) {
-            if (data.numbers[line]) read.push_back(std::to_string(line) + ":" + Number(*data.numbers[line]));
+            if (data.numbers[line])
+                read.push_back(std::to_string(line) + ":" + Number(*data.numbers[line]));
         }
         if (data.resinIndex) read.push_back("index:" + std::to_string(*data.resinIndex));
         read.insert(read.end(), data.errors.begin(), data.errors.end());
         return read;
     }
     if (f.starts_with("case-roundtrip")) {
-        const std::string bytes = f.ends_with("file") ? testing::ReadBytes(testing::SourcePath(args.at(1))) : args.at(1);
+        const std::string bytes =
+            f.ends_with("file") ? testing::ReadBytes(testing::SourcePath(args.at(1))) : args.at(1);
         const CaseFileData data = ReadCaseFile(bytes);
-        const Modes modes{data.screwType.value(), data.unitSystem.value(), data.sectionLengthMode.value()};
+        const Modes modes{data.screwType.value(), data.unitSystem.value(),
+                          data.sectionLengthMode.value()};
         Case c;
         for (int line = 4; line <= kCaseFileLines; ++line) {
-            if (double* field = CaseFileField(c, line, modes.screwType)) *field = data.numbers[line].value();
+            if (double* field = CaseFileField(c, line, modes.screwType))
+                *field = data.numbers[line].value();
         }
         return {CaseFileText(c, modes, data.resinIndex.value()) == bytes ? "" : "changed"};
     }
     if (f.starts_with("resin")) {
-        const std::string bytes = f.ends_with("file") ? testing::ReadBytes(testing::SourcePath(args.at(1))) : args.at(1);
+        const std::string bytes =
+            f.ends_with("file") ? testing::ReadBytes(testing::SourcePath(args.at(1))) : args.at(1);
         const ResinLoad load = ReadResinDatabase(bytes);
         Words read;
         for (const ResinRecord& r : load.records) {
             read.push_back(r.ResinName + (r.ResinIsMetric ? "|True|" : "|False|"));
-            for (int i = 0; i < ResinRecord::kNumberCount; ++i) read.back() += (i ? " " : "") + Number(r.number(i));
+            for (int i = 0; i < ResinRecord::kNumberCount; ++i)
+                read.back() += (i ? " " : "") + Number(r.number(i));
         }
         read.push_back(ResinLoadMessage(load));
         if (f == "resindb") return read;
-        return {read.back() + (ResinDatabaseText(load.records, static_cast<int>(load.records.size()) - 1) == bytes ? "" : "changed")};
+        return {read.back() +
+                (ResinDatabaseText(load.records, static_cast<int>(load.records.size()) - 1) == bytes
+                     ? ""
+                     : "changed")};
     }
     if (f == "roundtrip") {
         const std::string line = FormatFileNumber(Value(args.at(1)));
         const std::optional<double> back = ParseFileNumber(line);
-        const bool near = back && std::fabs(*back - Value(args[1])) <= std::fabs(Value(args[1])) * 1e-14;
+        const bool near =
+            back && std::fabs(*back - Value(args[1])) <= std::fabs(Value(args[1])) * 1e-14;
         return {near && FormatFileNumber(*back) == line ? "" : "lost in " + line};
     }
     Words lines;
@@ -126,22 +141,28 @@ TEST(FileNumbers, QuickPathsAgreeWithTheGeneralConversion) {
         std::string token = pick(0, 1) ? "-" : "";
         const int digits = pick(1, 20);
         const int point = pick(0, digits);
-        for (int i = 0; i < digits; ++i) token += (i == point ? "." : "") + std::to_string(pick(0, 9));
+        for (int i = 0; i < digits; ++i)
+            token += (i == point ? "." : "") + std::to_string(pick(0, 9));
         if (pick(0, 1)) token += "E" + std::to_string(pick(-40, 40));
         double expected = 0;
         std::from_chars(token.data(), token.data() + token.size(), expected);
         const std::optional<double> got = ParseFileNumber(token);
         ASSERT_TRUE(got.has_value()) << token;
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(*got), std::bit_cast<std::uint64_t>(expected)) << token;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(*got), std::bit_cast<std::uint64_t>(expected))
+            << token;
 
         double value = std::bit_cast<double>(random());
-        if (n % 2 == 0) value = static_cast<double>(random() % 2'000'000'000'000'000ULL) / std::pow(10.0, pick(0, 11));
+        if (n % 2 == 0)
+            value = static_cast<double>(random() % 2'000'000'000'000'000ULL) /
+                    std::pow(10.0, pick(0, 11));
         if (!std::isfinite(value) || value == 0) continue;
         char fifteen[2][64];
         const std::optional<double> back = ParseFileNumber(FormatFileNumber(value));
         ASSERT_TRUE(back.has_value()) << value;
-        *std::to_chars(fifteen[0], fifteen[0] + 63, *back, std::chars_format::scientific, 14).ptr = 0;
-        *std::to_chars(fifteen[1], fifteen[1] + 63, value, std::chars_format::scientific, 14).ptr = 0;
+        *std::to_chars(fifteen[0], fifteen[0] + 63, *back, std::chars_format::scientific, 14).ptr =
+            0;
+        *std::to_chars(fifteen[1], fifteen[1] + 63, value, std::chars_format::scientific, 14).ptr =
+            0;
         ASSERT_STREQ(fifteen[0], fifteen[1]) << FormatFileNumber(value);
     }
 }

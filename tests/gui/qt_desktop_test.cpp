@@ -45,7 +45,8 @@ void WhenModalShows(std::function<void(QWidget*)> answer) {
 FileDialogRequest Request(FileDialogRequest::Mode mode, const QString& initialName) {
     FileDialogRequest request;
     request.mode = mode;
-    request.title = mode == FileDialogRequest::Mode::Open ? "Open Resin Database File" : "Save Current Data Entries";
+    request.title = mode == FileDialogRequest::Mode::Open ? "Open Resin Database File"
+                                                          : "Save Current Data Entries";
     request.defaultExtension = mode == FileDialogRequest::Mode::Open ? "DAT" : "TXT";
     request.filter = "Veredod Resin Files (*.dat)|*.dat|All Files (*.*)|*.*";
     request.fileMustExist = mode == FileDialogRequest::Mode::Open;
@@ -70,19 +71,24 @@ private slots:
 };
 
 void QtDesktopTest::messageBoxShowsIconTextTitleAndOk() {
-    const std::pair<MessageIcon, QMessageBox::Icon> icons[] = {{MessageIcon::Exclamation, QMessageBox::Warning},
-                                                               {MessageIcon::Information, QMessageBox::Information},
-                                                               {MessageIcon::Critical, QMessageBox::Critical}};
+    const std::pair<MessageIcon, QMessageBox::Icon> icons[] = {
+        {MessageIcon::Exclamation, QMessageBox::Warning},
+        {MessageIcon::Information, QMessageBox::Information},
+        {MessageIcon::Critical, QMessageBox::Critical}};
     for (const auto& [icon, boxIcon] : icons) {
         QString shown;
         WhenModalShows([&shown](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             if (box == nullptr) return modal->close(), void();
-            shown = QStringLiteral("%1|%2|%3|%4").arg(box->icon()).arg(box->text(), box->windowTitle()).arg(box->buttons().size());
+            shown = QStringLiteral("%1|%2|%3|%4")
+                        .arg(box->icon())
+                        .arg(box->text(), box->windowTitle())
+                        .arg(box->buttons().size());
             box->button(QMessageBox::Ok)->click();
         });
         QtDesktop().showMessage(icon, "Error, please re-enter numeric value", "Veredod");
-        QCOMPARE(shown, QStringLiteral("%1|Error, please re-enter numeric value|Veredod|1").arg(boxIcon));
+        QCOMPARE(shown,
+                 QStringLiteral("%1|Error, please re-enter numeric value|Veredod|1").arg(boxIcon));
     }
 }
 
@@ -100,15 +106,18 @@ void QtDesktopTest::fileDialogsTakeTheRequestsSettings() {
         QMetaObject::invokeMethod(dialog, "accept");
     };
     WhenModalShows(accept);
-    QCOMPARE(QtDesktop().chooseFile(Request(FileDialogRequest::Mode::Open, resins)), resins.toStdString());
-    QCOMPARE(seen, QStringList({"Open Resin Database File", "Veredod Resin Files (*.dat)", "All Files (*)", "dat",
-                                QString::number(QFileDialog::ExistingFile), QString::number(QFileDialog::AcceptOpen), "0"}));
+    QCOMPARE(QtDesktop().chooseFile(Request(FileDialogRequest::Mode::Open, resins)),
+             resins.toStdString());
+    QCOMPARE(seen, QStringList({"Open Resin Database File", "Veredod Resin Files (*.dat)",
+                                "All Files (*)", "dat", QString::number(QFileDialog::ExistingFile),
+                                QString::number(QFileDialog::AcceptOpen), "0"}));
     seen.clear();
     // Save As replaces a file without asking, and adds the default extension.
     WhenModalShows(accept);
-    QCOMPARE(QtDesktop().chooseFile(Request(FileDialogRequest::Mode::Save, dir.filePath(QStringLiteral("case")))),
+    QCOMPARE(QtDesktop().chooseFile(
+                 Request(FileDialogRequest::Mode::Save, dir.filePath(QStringLiteral("case")))),
              dir.filePath(QStringLiteral("case.txt")).toStdString());
-    QCOMPARE(seen.mid(4), QStringList({QString::number(QFileDialog::AcceptSave), "1"}));
+    QCOMPARE(seen.mid(5), QStringList({QString::number(QFileDialog::AcceptSave), "1"}));
     WhenModalShows([](QWidget* modal) { modal->close(); });
     QCOMPARE(QtDesktop().chooseFile(Request(FileDialogRequest::Mode::Open, resins)), std::string());
 }
@@ -125,20 +134,24 @@ void QtDesktopTest::busyPointerComesAndGoes() {
 
 void QtDesktopTest::filtersAndNumberFormatsBecomeQtForms() {
     const std::pair<const char*, const char*> filters[] = {
-        {"Veredod Resin Files (*.dat)|*.dat|All Files (*.*)|*.*", "Veredod Resin Files (*.dat);;All Files (*)"},
+        {"Veredod Resin Files (*.dat)|*.dat|All Files (*.*)|*.*",
+         "Veredod Resin Files (*.dat);;All Files (*)"},
         {"Text|*.txt", "Text (*.txt)"},
         {"Data (*.dat;*.res)|*.dat;*.res", "Data (*.dat *.res)"},
         {"Text (*.txt)|*.txt|Lonely", "Text (*.txt)"},
         {"", ""}};
-    for (const auto& [pipeJoined, qtForm] : filters) QCOMPARE(ToQtFileFilter(pipeJoined), QString::fromLatin1(qtForm));
+    for (const auto& [pipeJoined, qtForm] : filters)
+        QCOMPARE(ToQtFileFilter(pipeJoined), QString::fromLatin1(qtForm));
     // A narrow no-break space groups thousands in French: a plain blank here.
-    const std::pair<QLocale, QString> formats[] = {{QLocale(QLocale::English, QLocale::UnitedStates), ".,"},
-                                                   {QLocale(QLocale::German, QLocale::Germany), ",."},
-                                                   {QLocale(QLocale::French, QLocale::France), ", "},
-                                                   {QLocale::c(), ".,"}};
+    const std::pair<QLocale, QString> formats[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), ".,"},
+        {QLocale(QLocale::German, QLocale::Germany), ",."},
+        {QLocale(QLocale::French, QLocale::France), ", "},
+        {QLocale::c(), ".,"}};
     for (const auto& [locale, separators] : formats) {
         const NumberFormat format = NumberFormatFor(locale);
-        QCOMPARE(QString(QChar(format.decimalSeparator)) + QChar(format.groupSeparator), separators);
+        QCOMPARE(QString(QChar(format.decimalSeparator)) + QChar(format.groupSeparator),
+                 separators);
     }
 }
 
@@ -157,10 +170,12 @@ void QtDesktopTest::namesDecodeAsUtf8OrWindows1252() {
         {"\xF4\x90\x80\x80", QStringLiteral("\u00F4\u0090\u20AC\u20AC")},
         {"", ""}};
     for (const auto& [bytes, shown] : names) QCOMPARE(DecodeName(bytes.toStdString()), shown);
-    QCOMPARE(EncodeName(QStringLiteral("HDPE \u00FC \u20AC")), std::string("HDPE \xC3\xBC \xE2\x82\xAC"));
+    QCOMPARE(EncodeName(QStringLiteral("HDPE \u00FC \u20AC")),
+             std::string("HDPE \xC3\xBC \xE2\x82\xAC"));
     for (int byte = 0x80; byte <= 0x9F; ++byte) {
         QVERIFY(!IsValidUtf8(std::string(1, char(byte))));
-        QCOMPARE(DecodeName(std::string(1, char(byte))), QString(QChar(Windows1252ToUnicode(uchar(byte)))));
+        QCOMPARE(DecodeName(std::string(1, char(byte))),
+                 QString(QChar(Windows1252ToUnicode(uchar(byte)))));
     }
 }
 

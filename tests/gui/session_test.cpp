@@ -31,9 +31,10 @@ const QString kTypedName = QStringLiteral("HDPE blow moulding \u00FC");
 
 // The metric worked example, single flighted screw, lengths in L/D.
 const std::pair<const char*, const char*> kWorkedExample[] = {
-    {"txtVar_0", "63.5"},     {"txtVar_1", "20"},      {"txtVar_2", "3.175"},       {"txtVar_3", "63.5"},
-    {"txtVar_4", "0.0635"},   {"txtVar_5", "6.35"},    {"txtExtSys_0", "21"},       {"txtExtSys_1", "232"},
-    {"txtExtSys_2", "100"},   {"txtExtSys_3", "138"},  {"txtMotorSpec_0", "460"},   {"txtMotorSpec_1", "37"},
+    {"txtVar_0", "63.5"},       {"txtVar_1", "20"},        {"txtVar_2", "3.175"},
+    {"txtVar_3", "63.5"},       {"txtVar_4", "0.0635"},    {"txtVar_5", "6.35"},
+    {"txtExtSys_0", "21"},      {"txtExtSys_1", "232"},    {"txtExtSys_2", "100"},
+    {"txtExtSys_3", "138"},     {"txtMotorSpec_0", "460"}, {"txtMotorSpec_1", "37"},
     {"txtMotorSpec_2", "1750"}, {"txtMotorSpec_3", "125"}};
 
 QString Shown(QWidget* widget) {
@@ -75,8 +76,10 @@ private:
 };
 
 void SessionTest::initTestCase() {
-    ResinSpec us{"PP general purpose", false, {1.1, 45.885, 56.622, 2.1, 0.38, 0.5016, 68.788, 0.116}};
-    QVERIFY(m_session.start({WorkedExampleResin("LDPE worked example"), us, WorkedExampleResin(kLegacyName)}));
+    ResinSpec us{
+        "PP general purpose", false, {1.1, 45.885, 56.622, 2.1, 0.38, 0.5016, 68.788, 0.116}};
+    QVERIFY(m_session.start(
+        {WorkedExampleResin("LDPE worked example"), us, WorkedExampleResin(kLegacyName)}));
     QCOMPARE(resins()->itemText(2), QStringLiteral("Caf\u00E9 grade"));
     expectWindowShowsTheModel();
 }
@@ -107,8 +110,9 @@ void SessionTest::expectWindowShowsTheModel() {
     QCOMPARE(m_session.window->windowTitle(), app::DecodeName(s.caption));
     QCOMPARE(m_session.find<QGroupBox>(QStringLiteral("frameScrewType"))->title(),
              app::DecodeName(s.frameScrewTypeCaption));
-    for (const auto& [name, group] : {std::pair{"optScrewType", &s.optScrewType},
-                                      std::pair{"optUnits", &s.optUnits}, std::pair{"optSectLength", &s.optSectLength}}) {
+    for (const auto& [name, group] :
+         {std::pair{"optScrewType", &s.optScrewType}, std::pair{"optUnits", &s.optUnits},
+          std::pair{"optSectLength", &s.optSectLength}}) {
         for (size_t i = 0; i < group->captions.size(); ++i) {
             auto* button = m_session.find<QRadioButton>(QStringLiteral("%1_%2").arg(name).arg(i));
             QCOMPARE(button->text(), app::DecodeName(group->captions[i]));
@@ -146,14 +150,18 @@ void SessionTest::chooseResin(int index) {
 void SessionTest::typedWorkedExampleReachesTheCase() {
     click(QStringLiteral("optScrewType_1"));
     for (const auto& [name, text] : kWorkedExample) {
-        m_session.showTab(QByteArray(name).startsWith("txtExtSys") ? 1 : QByteArray(name).startsWith("txtM") ? 2 : 0);
+        m_session.showTab(QByteArray(name).startsWith("txtExtSys") ? 1
+                          : QByteArray(name).startsWith("txtM")    ? 2
+                                                                   : 0);
         m_session.enter(cell(QString::fromLatin1(name)), QString::fromLatin1(text));
     }
     const Case& c = m_session.model.currentCase();
-    const double typed[] = {c.ScrewDiameter,  c.MeteringLength, c.MeteringDepth,  c.MeteringLead,   c.FlightClearance,
-                            c.FlightWidth,    c.MaterialTempIn, c.MaterialTempOut, c.ScrewRpm,      c.SystemBackPressure,
-                            c.PowerSupply,    c.PowerAvailable, c.MotorSpeed,      c.GearBoxSpeed};
-    for (size_t i = 0; i < std::size(typed); ++i) QCOMPARE(typed[i], QByteArray(kWorkedExample[i].second).toDouble());
+    const double typed[] = {
+        c.ScrewDiameter, c.MeteringLength, c.MeteringDepth,   c.MeteringLead, c.FlightClearance,
+        c.FlightWidth,   c.MaterialTempIn, c.MaterialTempOut, c.ScrewRpm,     c.SystemBackPressure,
+        c.PowerSupply,   c.PowerAvailable, c.MotorSpeed,      c.GearBoxSpeed};
+    for (size_t i = 0; i < std::size(typed); ++i)
+        QCOMPARE(typed[i], QByteArray(kWorkedExample[i].second).toDouble());
 }
 
 void SessionTest::calculateListsTheResults() {

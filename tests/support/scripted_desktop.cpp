@@ -5,7 +5,8 @@
 namespace veredod::testing {
 
 ScriptedDesktop::~ScriptedDesktop() {
-    EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " file dialog answer(s) were never asked for";
+    EXPECT_TRUE(m_answers.empty())
+        << m_answers.size() << " file dialog answer(s) were never asked for";
     EXPECT_TRUE(m_prints.empty()) << "a scripted print was never asked for";
     EXPECT_TRUE(m_launches.empty()) << "a scripted launch was never asked for";
 }
@@ -14,7 +15,8 @@ void ScriptedDesktop::answerPrint(bool ok, std::string error) {
     m_prints.push_back({ok, std::move(error)});
 }
 
-void ScriptedDesktop::showMessage(MessageIcon icon, const std::string& text, const std::string& title) {
+void ScriptedDesktop::showMessage(MessageIcon icon, const std::string& text,
+                                  const std::string& title) {
     messages.push_back({icon, text, title});
 }
 

@@ -60,11 +60,12 @@ inline void ExpectGolden(std::string_view name, const std::string& actual) {
     const std::string path = SourcePath(std::string("tests/data/") + std::string(name));
     if (std::getenv("VEREDOD_REGENERATE") != nullptr) {
         WriteBytes(path, actual);
-        ADD_FAILURE() << "rewrote " << path << ": review it, then run again without VEREDOD_REGENERATE";
+        ADD_FAILURE() << "rewrote " << path
+                      << ": review it, then run again without VEREDOD_REGENERATE";
         return;
     }
-    EXPECT_EQ(ReadBytes(path), actual) << "differs from " << path
-                                       << " (VEREDOD_REGENERATE=1 rewrites it)";
+    EXPECT_EQ(ReadBytes(path), actual)
+        << "differs from " << path << " (VEREDOD_REGENERATE=1 rewrites it)";
 }
 
 }  // namespace veredod::testing

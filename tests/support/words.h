@@ -27,10 +27,14 @@ inline Words Split(std::string_view line) {
             if (line[i] != '\\' || !quoted) {
                 word += line[i];
             } else if (line[++i] == 'x') {
-                word += static_cast<char>(std::stoi(std::string(line.substr(i + 1, 2)), nullptr, 16));
+                word +=
+                    static_cast<char>(std::stoi(std::string(line.substr(i + 1, 2)), nullptr, 16));
                 i += 2;
             } else {
-                word += line[i] == 'r' ? '\r' : line[i] == 'n' ? '\n' : line[i] == 't' ? '\t' : line[i];
+                word += line[i] == 'r'   ? '\r'
+                        : line[i] == 'n' ? '\n'
+                        : line[i] == 't' ? '\t'
+                                         : line[i];
             }
         }
         words.push_back(word);
@@ -45,9 +49,9 @@ inline std::string Escaped(std::string_view text) {
         const auto byte = static_cast<unsigned char>(c);
         char hex[8];
         std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-        out += c == '\r'   ? "\\r"
-               : c == '\n' ? "\\n"
-               : c == '\\' ? "\\\\"
+        out += c == '\r'                    ? "\\r"
+               : c == '\n'                  ? "\\n"
+               : c == '\\'                  ? "\\\\"
                : byte < 0x20 || byte > 0x7E ? hex
                                             : std::string(1, c);
     }

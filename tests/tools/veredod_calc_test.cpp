@@ -43,20 +43,26 @@ TEST(VeredodCalc, PrintsWhatTheGoldenFilesHold) {
         for (size_t i = 1; i < words.size(); ++i) {
             std::string word = words[i];
             for (const auto& [name, place] : places) {
-                for (size_t at; (at = word.find(name)) != std::string::npos;) word.replace(at, name.size(), place);
+                for (size_t at; (at = word.find(name)) != std::string::npos;)
+                    word.replace(at, name.size(), place);
             }
-            if (word.starts_with("LC_")) installed = installed && HasLocale(word.substr(word.find('=') + 1));
-            (word.starts_with("LC_") ? env : args) += " " + (word.starts_with("LC_") ? word : Quoted(word));
+            if (word.starts_with("LC_"))
+                installed = installed && HasLocale(word.substr(word.find('=') + 1));
+            (word.starts_with("LC_") ? env : args) +=
+                " " + (word.starts_with("LC_") ? word : Quoted(word));
         }
         if (!installed) continue;
         const std::string command = env + " " + Quoted(VEREDOD_CALC_PATH) + args;
-        const int status = std::system((command + " >" + folder.path("out") + " 2>" + folder.path("err")).c_str());
+        const int status =
+            std::system((command + " >" + folder.path("out") + " 2>" + folder.path("err")).c_str());
         std::string got = ReadBytes(folder.path("out"));
         const std::string err = ReadBytes(folder.path("err"));
         if (!err.empty()) got += "--- stderr\n" + err;
-        if (WEXITSTATUS(status) != 0) got += "--- exit " + std::to_string(WEXITSTATUS(status)) + "\n";
+        if (WEXITSTATUS(status) != 0)
+            got += "--- exit " + std::to_string(WEXITSTATUS(status)) + "\n";
         for (const auto& [name, place] : places) {
-            for (size_t at; (at = got.find(place)) != std::string::npos;) got.replace(at, place.size(), name);
+            for (size_t at; (at = got.find(place)) != std::string::npos;)
+                got.replace(at, place.size(), name);
         }
         SCOPED_TRACE(line);
         ExpectGolden("calc/" + words[0] + ".txt", got);
