@@ -1,9 +1,11 @@
-// The two files on disk, and inputs too large for the rules table.
+// The two files on disk, inputs too large for the rules table, and the cells'
+// fields.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "casefile/case_file.h"
+#include "entry/cell_reading.h"
 #include "resins/resin_file.h"
 #include "support/temp_folder.h"
 
@@ -68,6 +70,15 @@ TEST(Files, AreSavedLoadedAndTheirFailuresReported) {
     EXPECT_EQ(SaveCaseFile(folder.root().string(), c, modes, 0).error, "Is a directory");
     for (int line : {-1, 0, 1, 2, 3, 14, 25})
         EXPECT_EQ(CaseFileField(c, line, ScrewType::Barrier), nullptr) << line;
+}
+
+TEST(Cells, IndicesOutsideAGroupNameNoField) {
+    Case c;
+    EXPECT_EQ(VarField(c, 11), &c.SecondFlightWidth);
+    EXPECT_EQ(ExtSysField(c, 3, ScrewType::TwoStage), &c.SecondStageBackPressure);
+    for (int i : {-1, 12}) EXPECT_EQ(VarField(c, i), nullptr);
+    for (int i : {-1, 4}) EXPECT_EQ(ExtSysField(c, i, ScrewType::Barrier), nullptr);
+    for (int i : {-1, 4}) EXPECT_EQ(MotorSpecField(c, i), nullptr);
 }
 
 }  // namespace

@@ -140,6 +140,8 @@ public:
             before = after;
             if (line[0] == '>') out += m_said;
         }
+        for (size_t at; (at = out.find(VEREDOD_SOURCE_DIR)) != std::string::npos;)
+            out.replace(at, std::strlen(VEREDOD_SOURCE_DIR), "{src}");
         const std::string root = m_folder.root().string();
         for (size_t at; (at = out.find(root)) != std::string::npos;)
             out.replace(at, root.size(), "{tmp}");
@@ -206,6 +208,7 @@ private:
             m_model = std::make_unique<MainModel>(m_desktop, NumberFormat{w[1][0], w[2][0]});
         if (a == "copy" || a == "start") {
             const std::string name = a == "start" ? "resins.dat" : w.at(2);
+            fs::create_directories(fs::path(path("{tmp}/" + name)).parent_path());
             WriteBytes(path("{tmp}/" + name), ReadBytes(SourcePath(w.at(1))));
             if (a == "start") m_desktop.answerFileDialog(path("{tmp}/" + name));
         }
@@ -224,6 +227,7 @@ private:
             lblEmail_Click(m_desktop, n(1));
             if (IsAboutLink(n(1))) say("is a link");
         }
+        if (a == "guide") say(UserGuideAddress(path(last)));
         if (a == "grow-table") {
             m.mutableResins().Resins.resize(kMaxResinIndex + 1);
             m.mutableResins().LastResin = kMaxResinIndex;
