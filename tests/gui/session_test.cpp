@@ -129,6 +129,7 @@ void SessionTest::expectWindowShowsTheModel() {
     expectShown("txtExtSys", s.txtExtSys);
     expectShown("Label4", s.Label4);
     expectShown("txtMotorSpec", s.txtMotorSpec);
+    expectShown("cmndToolBar", s.cmndToolBar);
     QStringList names, lines;
     for (const std::string& name : s.cmbResins) names << app::DecodeName(name);
     for (const std::string& line : s.lstResults) lines << app::DecodeName(line);
