@@ -53,7 +53,6 @@ private slots:
     void cleanup();
     void typedWorkedExampleReachesTheCase();
     void calculateListsTheResults();
-    void enterCommitsAndKeepsTheFocus();
     void unitSwitchConvertsCellsAndResults();
     void addShowsTypicalValuesAndTakesTheTypedResin();
     void rejectedResinValueIsPutBack();
@@ -175,20 +174,6 @@ void SessionTest::calculateListsTheResults() {
         QTest::qWait(100);
         QVERIFY(m_session.window->grab().save(QString::fromLocal8Bit(shot)));
     }
-}
-
-void SessionTest::enterCommitsAndKeepsTheFocus() {
-    m_session.showTab(1);
-    QLineEdit* rpm = cell(QStringLiteral("txtExtSys_2"));
-    m_session.typeInto(rpm, QStringLiteral("12abc"));
-    QTest::keyClick(rpm, Qt::Key_Return);
-    QCOMPARE(m_session.model.currentCase().ScrewRpm, 12.0);
-    QCOMPARE(rpm->text(), QStringLiteral("12abc"));
-    QCOMPARE(QApplication::focusWidget(), rpm);
-    m_session.typeInto(rpm, QStringLiteral("100"));
-    QTest::keyClick(rpm, Qt::Key_Enter);
-    QCOMPARE(m_session.model.currentCase().ScrewRpm, 100.0);
-    QCOMPARE(QApplication::focusWidget(), rpm);
 }
 
 void SessionTest::unitSwitchConvertsCellsAndResults() {
