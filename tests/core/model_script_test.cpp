@@ -133,7 +133,7 @@ public:
             // up, so that a second start-up shows only what it does
             // differently.
             renewed = renewed || words.at(0) == "format";
-            if (renewed && words[0] != "start" && words[0] != "startup") continue;
+            if (renewed && line[0] == ':' && words[0] != "start" && words[0] != "startup") continue;
             renewed = false;
             const Dump after = Snapshot(*m_model, m_folder.root());
             changes(before, after);
