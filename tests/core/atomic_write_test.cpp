@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "core/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace veredod {
 namespace {

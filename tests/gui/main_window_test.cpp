@@ -32,12 +32,8 @@ private slots:
     void everyControlCarriesItsName();
     void fileMenuHoldsTheCommandsInOrder();
     void toolBarShowsPicturesWithHelpTexts();
-    void tabsAndHelpTexts();
     void everyControlHasAnAccessibleName();
     void smallWindowNeverGetsNegativeSizes();
-    void screwTypeChoosesThePage();
-    void sectionLengthSwitchShowsDistances();
-    void lenientCellKeepsTheTypedText();
     void commandCommitsThePendingEdit();
     void enterInAResinCellSavesAndKeepsTheFocus();
     void aboutAndWebAddressGoToTheDesktop();
@@ -143,34 +139,6 @@ void MainWindowTest::toolBarShowsPicturesWithHelpTexts() {
     QCOMPARE(find<app::SvgPicture>("picScrew_2")->sizeHint(), QSize(641, 23));
 }
 
-void MainWindowTest::tabsAndHelpTexts() {
-    auto* tabs = find<QTabWidget>("sstProperties");
-    QCOMPARE(tabs->count(), 4);
-    QCOMPARE(tabs->tabText(0), QStringLiteral("&Material Properties"));
-    QCOMPARE(tabs->tabText(1), QStringLiteral("System Parameters"));
-    QCOMPARE(tabs->tabText(2), QStringLiteral("Motor Specs"));
-    QCOMPARE(tabs->tabText(3), QStringLiteral("Die"));
-    struct Help {
-        const char* control;
-        const char* text;
-    };
-    const Help helps[] = {
-        {"Label1_0", "The nominal diameter of the screw"},
-        {"txtVar_0", "The nominal diameter of the screw"},
-        {"cmbResins", "LDPE\nResins available for use"},
-        {"cmndAddResin", "Add a new Resin"},
-        {"txtMatlProp_4", "Consistancy index is a viscosity constant of the Power Law model"},
-        {"txtMotorSpec_2", "Speed of the motor (usually 1750 is typical)"},
-        {"txtExtSys_3", "Pressure at the exit of the extruder, back pressure"},
-        {"picScrew_0", "Multiflighted barrier screw"},
-        {"picScrew_2", "Two stage vented flighted screw geometry"},
-    };
-    for (const Help& help : helps) {
-        QCOMPARE(find<QWidget>(help.control)->toolTip(), QString::fromLatin1(help.text));
-    }
-    QCOMPARE(find<QListWidget>("lstResults")->font().styleHint(), QFont::TypeWriter);
-}
-
 void MainWindowTest::everyControlHasAnAccessibleName() {
     const QList<QWidget*> widgets = m_session->window->findChildren<QWidget*>();
     int named = 0;
@@ -200,47 +168,6 @@ void MainWindowTest::smallWindowNeverGetsNegativeSizes() {
         QVERIFY(list.left() > tabs.right());
         QVERIFY(list.width() > 0 && tabs.height() > 0);
         QVERIFY(find<QWidget>("frameScrewType")->geometry().bottom() < tabs.top());
-    }
-}
-
-void MainWindowTest::screwTypeChoosesThePage() {
-    m_session->click(find<QRadioButton>("optScrewType_2"));
-    QCOMPARE(find<QGroupBox>("frameScrewType")->title(),
-             QStringLiteral("Screw Geometry for Two stage screw"));
-    QVERIFY(find<QWidget>("picScrew_2")->isVisible());
-    QVERIFY(!find<QWidget>("picScrew_0")->isVisible());
-    QCOMPARE(find<QLabel>("Label5_1")->text(), QStringLiteral("Second Stage"));
-    for (int i = 6; i < 12; ++i) QVERIFY(cell("txtVar", i)->isVisible());
-    m_session->enter(cell("txtVar", 8), QStringLiteral("4.5"));
-    m_session->click(find<QRadioButton>("optScrewType_1"));
-    QVERIFY(find<QWidget>("picScrew_1")->isVisible());
-    QVERIFY(!find<QWidget>("Label5_0")->isVisible());
-    for (int i = 6; i < 12; ++i) QVERIFY(!cell("txtVar", i)->isVisible());
-    QCOMPARE(m_session->model.currentCase().SecondMeteringDepth, 4.5);
-}
-
-void MainWindowTest::sectionLengthSwitchShowsDistances() {
-    m_session->enter(cell("txtVar", 0), QStringLiteral("50"));
-    m_session->enter(cell("txtVar", 1), QStringLiteral("20"));
-    m_session->click(find<QRadioButton>("optSectLength_1"));
-    QCOMPARE(find<QRadioButton>("optSectLength_1")->text(),
-             QStringLiteral("Section length in (mm)"));
-    QCOMPARE(find<QLabel>("Label1_1")->text(), QStringLiteral("Meter Length (mm)"));
-    QCOMPARE(cell("txtVar", 1)->text(), QStringLiteral("1000"));
-    m_session->click(find<QRadioButton>("optSectLength_0"));
-    QCOMPARE(cell("txtVar", 1)->text(), QStringLiteral("20"));
-}
-
-void MainWindowTest::lenientCellKeepsTheTypedText() {
-    struct Row {
-        const char* typed;
-        double stored;
-    };
-    const Row rows[] = {{"0.125", 0.125}, {"3 .5", 3.5}, {"3,5", 3}, {"&H10", 16}, {"", 0}};
-    for (const Row& row : rows) {
-        m_session->enter(cell("txtVar", 4), QString::fromLatin1(row.typed));
-        QCOMPARE(m_session->model.currentCase().FlightClearance, row.stored);
-        QCOMPARE(cell("txtVar", 4)->text(), QString::fromLatin1(row.typed));
     }
 }
 

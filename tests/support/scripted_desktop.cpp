@@ -5,7 +5,8 @@
 namespace veredod::testing {
 
 ScriptedDesktop::~ScriptedDesktop() {
-    EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " file dialog answer(s) were never asked for";
+    EXPECT_TRUE(m_answers.empty())
+        << m_answers.size() << " file dialog answer(s) were never asked for";
     EXPECT_TRUE(m_prints.empty()) << "a scripted print was never asked for";
     EXPECT_TRUE(m_launches.empty()) << "a scripted launch was never asked for";
 }
@@ -58,12 +59,6 @@ LaunchResult ScriptedDesktop::openAddress(const std::string& address) {
     LaunchResult result = m_launches.front();
     m_launches.pop_front();
     return result;
-}
-
-std::vector<RecordedMessage> ScriptedDesktop::takeMessages() {
-    std::vector<RecordedMessage> taken;
-    taken.swap(messages);
-    return taken;
 }
 
 }  // namespace veredod::testing

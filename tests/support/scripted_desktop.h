@@ -45,6 +45,7 @@ public:
     }
     LaunchResult openAddress(const std::string& address) override;
     void showAbout() override { ++aboutShown; }
+    void setBusy(bool busy) override { busyChanges.push_back(busy); }
 
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> dialogs;
@@ -53,10 +54,8 @@ public:
     std::string pdfError;
     std::vector<std::vector<std::string>> previewed;
     std::vector<std::string> openedAddresses;
+    std::vector<bool> busyChanges;
     int aboutShown = 0;
-
-    // The messages so far, then forgets them.
-    std::vector<RecordedMessage> takeMessages();
 
 private:
     struct PrintAnswer {
