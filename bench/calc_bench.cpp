@@ -2,7 +2,7 @@
 
 #include "model/calc.h"
 #include "output/results_list.h"
-#include "bench/worked_examples.h"
+#include "tests/core/worked_examples.h"
 
 namespace veredod {
 namespace {

@@ -57,6 +57,13 @@ public:
     std::vector<bool> busyChanges;
     int aboutShown = 0;
 
+    // The messages shown so far, leaving none behind.
+    std::vector<RecordedMessage> takeMessages() {
+        std::vector<RecordedMessage> taken;
+        taken.swap(messages);
+        return taken;
+    }
+
 private:
     struct PrintAnswer {
         bool ok;
