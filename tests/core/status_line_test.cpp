@@ -5,78 +5,67 @@
 
 #include "core/worked_examples.h"
 #include "model_fixture.h"
+#include "support/golden_rows.h"
 
 namespace veredod::testing {
 namespace {
 
 class StatusLineTest : public ModelTest {
 protected:
-    void startWorked() {
+    void SetUp() override {
         startWith({MetricWorkedResin()});
         model.mutableCase() = MetricWorkedCase();
     }
 };
 
 TEST_F(StatusLineTest, SaysWhatTheCalculationRestsOn) {
-    struct Row {
-        const char* name;
+    const struct {
         std::function<void(MainModel&)> change;
         const char* status;
-    };
-    const Row rows[] = {
-        {"worked case", [](MainModel&) {},
+    } rows[] = {
+        {[](MainModel&) {},
          "Torque needed 1751.41 N-m is above the torque available 1580.21 N-m by 10.8 %."},
-        {"a drive strong enough", [](MainModel& m) { m.mutableCase().MotorSpeed = 3500; }, ""},
-        {"power too", [](MainModel& m) { m.mutableCase().PowerAvailable = 10; },
+        {[](MainModel& m) { m.mutableCase().MotorSpeed = 3500; }, ""},
+        {[](MainModel& m) { m.mutableCase().PowerAvailable = 10; },
          "Torque needed 1751.41 N-m is above the torque available 427.08 N-m by 310.1 %. "
          "Power needed 18.34 kW is above the motor power available 10 kW by 83.4 %."},
-        {"one zero input, one skipped result",
-         [](MainModel& m) {
-             m.mutableCase().GearBoxSpeed = 0;
-             m.mutableCase().MotorSpeed = 3500;
-         },
+        {[](MainModel& m) { m.mutableCase().GearBoxSpeed = 0, m.mutableCase().MotorSpeed = 3500; },
          "Gearbox speed (RPM) is 0. Torque Available still shows an earlier run's value."},
-        {"zero inputs counted with their captions",
-         [](MainModel& m) {
-             m.mutableCase().FlightWidth = 0;
-             m.mutableCase().PowerSupply = 0;
+        {[](MainModel& m) {
+             m.mutableCase().FlightWidth = 0, m.mutableCase().PowerSupply = 0;
              m.mutableResins().Resins[0].HeatCapacity = 0;
          },
          "Flight Width (mm), Power supply (V) and Heat Capacity (J/kg/C) are 0. 10 results still "
          "show an earlier run's values."},
-        {"two stage: the first stage's back pressure",
-         [](MainModel& m) {
+        {[](MainModel& m) {
              m.mutableCase() = WithIdenticalSecondStage(MetricWorkedCase());
              m.selectScrewType(2);
              m.mutableCase().PowerAvailable = 80;
          },
          "First stage back pressure used = 138 bar. Torque needed 3502.82 N-m is above the "
          "torque available 3416.66 N-m by 2.5 %."},
-        {"two stage: second stage inputs named as such",
-         [](MainModel& m) {
+        {[](MainModel& m) {
              m.selectScrewType(2);
-             m.mutableCase().SystemBackPressure = 0;
-             m.mutableCase().MotorSpeed = 3500;
+             m.mutableCase().SystemBackPressure = 0, m.mutableCase().MotorSpeed = 3500;
          },
          "Diameter (mm) (second stage), Meter Length (L/D) (second stage), Meter Depth (mm) "
          "(second stage), Flight Lead (mm) (second stage) and Flight Width (mm) (second stage) "
          "are 0. 11 results still show an earlier run's values. First stage back pressure used "
          "= 0 bar."},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         ScriptedDesktop desktop;
         MainModel m(desktop);
-        desktop.answerFileDialog(writeDatabase({MetricWorkedResin()}));
+        desktop.answerFileDialog(resinPath);
         ASSERT_TRUE(m.startUp());
         m.mutableCase() = MetricWorkedCase();
         row.change(m);
         m.mnuCalc_Click();
-        EXPECT_EQ(m.state().statusBar, row.status) << row.name;
+        EXPECT_EQ(m.state().statusBar, row.status);
     }
 }
 
-TEST_F(StatusLineTest, AUnitSwitchSaysTheResultsWereOnlyConvertedUntilTheNextCalculate) {
-    startWorked();
+TEST_F(StatusLineTest, UnitSwitchAndFailedPrintSayWhatHappened) {
     model.mutableCase().MotorSpeed = 3500;
     model.mnuCalc_Click();
     model.selectUnits(1);
@@ -84,13 +73,15 @@ TEST_F(StatusLineTest, AUnitSwitchSaysTheResultsWereOnlyConvertedUntilTheNextCal
     EXPECT_EQ(model.state().lstResults[12], "Cost of resin used = 176.06 cost/lbs");
     model.mnuCalc_Click();
     EXPECT_EQ(model.state().statusBar, "");
-    model.mnuNew_Click();
-    EXPECT_EQ(model.state().statusBar, "");
-    EXPECT_TRUE(model.state().lstResultsTips.empty());
+
+    desktop.answerPrint(false, "No default printer is set up");
+    model.mnuPrint_Click();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, "Print Error");
+    EXPECT_EQ(desktop.messages[0].detail, "No default printer is set up");
 }
 
 TEST_F(StatusLineTest, EachResultsLineTellsItsFullValue) {
-    startWorked();
     model.mutableResins().Resins[0].MeltDensity = 0;
     model.mnuCalc_Click();
     const WindowState& s = model.state();
@@ -107,40 +98,19 @@ TEST_F(StatusLineTest, EachResultsLineTellsItsFullValue) {
     model.mutableCase().GearBoxSpeed = 0;
     model.mnuCalc_Click();
     EXPECT_EQ(s.lstResultsTips[11], "1580.2059955500001 N-m (an earlier run's value)");
-    model.DisplayDefaultResins();
+    model.mnuNew_Click();
+    EXPECT_EQ(s.statusBar, "");
     EXPECT_TRUE(s.lstResultsTips.empty());
 }
 
 TEST_F(StatusLineTest, ALenientCellNotReadWholeIsMarkedUntilItsTextChanges) {
-    struct Row {
-        const char* text;
-        double stored;
-        const char* tip;  // "" when unmarked
-    };
-    const Row rows[] = {
-        {"12abc", 12, "read as 12"},
-        {"1,000", 1, "read as 1"},
-        {"abc", 0, "read as 0"},
-        {"1e", 1, "read as 1"},
-        {"&H", 0, "read as 0"},
-        {"&H1G", 1, "read as 1"},
-        {"12.5", 12.5, ""},
-        {"3 .5", 3.5, ""},
-        {"&H10", 16, ""},
-        {"", 0, ""},
-        {"-2.5E-1", -0.25, ""},
-    };
-    startWith(SampleResins());
-    for (const Row& row : rows) {
-        type(CellGroup::Var, 5, row.text);
-        const Cell& cell = model.state().txtVar[5];
-        EXPECT_EQ(model.currentCase().FlightWidth, row.stored) << row.text;
-        EXPECT_EQ(cell.warning, *row.tip != '\0') << row.text;
-        EXPECT_EQ(cell.warningTip, row.tip) << row.text;
+    for (const auto& row : GoldenRows("lenient_cells.txt")) {
+        type(CellGroup::Var, 5, row.at(0));
+        EXPECT_EQ(model.currentCase().FlightWidth, std::stod(row.at(1))) << row[0];
+        EXPECT_EQ(model.state().txtVar[5].warning, !row.at(2).empty()) << row[0];
+        EXPECT_EQ(model.state().txtVar[5].warningTip, row[2]) << row[0];
     }
-
     type(CellGroup::MotorSpec, 1, "40 kW");
-    EXPECT_EQ(model.state().txtMotorSpec[1].warningTip, "read as 40");
     model.setCellText(CellGroup::MotorSpec, 1, "40 kW");
     EXPECT_TRUE(model.state().txtMotorSpec[1].warning) << "the same text keeps its mark";
     model.setCellText(CellGroup::MotorSpec, 1, "40 k");
@@ -150,16 +120,6 @@ TEST_F(StatusLineTest, ALenientCellNotReadWholeIsMarkedUntilItsTextChanges) {
     EXPECT_TRUE(model.state().txtExtSys[2].warning);
     model.selectUnits(1);  // the refresh writes "60"
     EXPECT_FALSE(model.state().txtExtSys[2].warning);
-}
-
-TEST_F(StatusLineTest, APrintFailureGivesItsReasonAsDetail) {
-    startWorked();
-    desktop.answerPrint(false, "No default printer is set up");
-    model.mnuPrint_Click();
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].text, "Print Error");
-    EXPECT_EQ(desktop.messages[0].title, "Veredod");
-    EXPECT_EQ(desktop.messages[0].detail, "No default printer is set up");
 }
 
 }  // namespace

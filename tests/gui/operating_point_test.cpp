@@ -1,5 +1,4 @@
-// The die tab and the Operating Point window, driven by name on the metric
-// worked example as the sample database and case file hold it.
+// The die tab and the Operating Point window, driven by name.
 
 #include <QAbstractAxis>
 #include <QAction>
@@ -7,7 +6,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -17,7 +15,6 @@
 #include <QTest>
 #include <QXYSeries>
 
-#include "app/operating_point_window.h"
 #include "gui_fixture.h"
 
 using namespace veredod;
@@ -43,10 +40,8 @@ private slots:
     void cleanup();
     void dieTableEditsTheCasesDie();
     void windowShowsFollowsAndExports();
-    void measureRefreshAfterAChange();
 
 private:
-    bool startOnWorkedExample();
     void editDieCell(int row, int column, const QString& text);
     QWidget* openOperatingPoint();
     QTableWidget* table() const { return m_session->find<QTableWidget>(QStringLiteral("tblDie")); }
@@ -59,31 +54,14 @@ private:
     std::unique_ptr<Session> m_session;
 };
 
-// As `veredod --resins data/resins.dat --case examples/worked-example-metric.txt`
-// starts, on copies in the session's folder.
-bool OperatingPointTest::startOnWorkedExample() {
-    Session& s = *m_session;
-    const QString resins = s.path(QStringLiteral("resins.dat"));
-    const QString example = s.path(QStringLiteral("worked-example-metric.txt"));
-    if (!QFile::copy(QStringLiteral(VEREDOD_SOURCE_DIR "/data/resins.dat"), resins) ||
-        !QFile::copy(QStringLiteral(VEREDOD_SOURCE_DIR "/examples/worked-example-metric.txt"),
-                     example)) {
-        return false;
-    }
-    s.window = std::make_unique<app::MainWindow>(s.model);
-    if (!s.model.startUp({resins.toStdString(), example.toStdString()})) return false;
-    s.window->syncFromModel();
-    s.window->show();
-    if (!QTest::qWaitForWindowExposed(s.window.get())) return false;
-    s.window->activateWindow();
-    QApplication::setActiveWindow(s.window.get());
-    return QTest::qWaitForWindowActive(s.window.get());
-}
-
+// On the metric worked example as the sample case file holds it. The case
+// names the sample database's resin 12, the same as this database's only one.
 void OperatingPointTest::init() {
     m_session = std::make_unique<Session>();
-    QVERIFY(startOnWorkedExample());
-    QCOMPARE(m_session->model.currentCase().ScrewRpm, 100.0);
+    QVERIFY(m_session->start({WorkedExampleResin()}));
+    m_session->model.openCaseFile(VEREDOD_SOURCE_DIR "/examples/worked-example-metric.txt");
+    QCOMPARE(m_session->desktop.takeMessages().size(), size_t(1));
+    m_session->window->syncFromModel();
 }
 
 void OperatingPointTest::cleanup() {
@@ -113,7 +91,6 @@ QWidget* OperatingPointTest::openOperatingPoint() {
 
 void OperatingPointTest::dieTableEditsTheCasesDie() {
     m_session->showTab(3);
-    QCOMPARE(table()->horizontalHeaderItem(2)->text(), QStringLiteral("d (mm)"));
     m_session->click(m_session->find<QPushButton>(QStringLiteral("cmdAddDieRow")));
     QCOMPARE(table()->rowCount(), 1);
     editDieCell(0, 1, QStringLiteral("4"));
@@ -123,7 +100,7 @@ void OperatingPointTest::dieTableEditsTheCasesDie() {
 
     // A refused value is reported and the cell shows the stored one again.
     editDieCell(0, 2, QStringLiteral("0"));
-    QCOMPARE(m_session->desktop.takeMessages().size(), size_t(1));
+    QCOMPARE(m_session->desktop.takeMessages().size(), size_t(1));  // the model's refusal
     QCOMPARE(table()->item(0, 2)->text(), QStringLiteral("3.5"));
 
     auto* shape = qobject_cast<QComboBox*>(table()->cellWidget(0, 0));
@@ -138,14 +115,12 @@ void OperatingPointTest::windowShowsFollowsAndExports() {
     QWidget* window = openOperatingPoint();
     QVERIFY(window != nullptr);
     auto* text = inWindow<QPlainTextEdit>("txtOperatingPoint");
-    const QStringList lines = text->toPlainText().split(u'\n');
-    QCOMPARE(lines.value(0), QStringLiteral("Operating point flow = 81.6877 kg/hr"));
-    QCOMPARE(lines.value(1), QStringLiteral("Head pressure = 31.011 bar"));
+    QVERIFY(text->toPlainText().startsWith(
+        QStringLiteral("Operating point flow = 81.6877 kg/hr\nHead pressure = 31.011 bar\n")));
     auto* characteristics = inWindow<QChartView>("chartCharacteristics");
     auto* sweep = inWindow<QChartView>("chartSweep");
     QCOMPARE(characteristics->chart()->series().size(), 7);
     QCOMPARE(sweep->chart()->series().size(), 5);
-    QVERIFY(AxisTitles(sweep).contains(QStringLiteral("Specific energy (kWh/kg)")));
 
     const QByteArray shot = qgetenv("VEREDOD_OPERATING_POINT_SCREENSHOT");
     if (!shot.isEmpty()) {
@@ -166,36 +141,14 @@ void OperatingPointTest::windowShowsFollowsAndExports() {
     m_session->click(inWindow<QPushButton>("cmdExportCsv"));
     QFile file(csv);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> rows = file.readAll().split('\n');  // the last row ends too
     const auto* output = static_cast<QXYSeries*>(sweep->chart()->series().first());
-    QCOMPARE(rows.size(), output->count() + 2);
-    QCOMPARE(rows.front(), QByteArray(kSweepCsvHeader));
+    QCOMPARE(file.readAll().count('\n'), output->count() + 1);  // a header, a row per speed
 
     // One window: closing and choosing the menu again brings the same one back.
     window->close();
     QVERIFY(!m_session->model.state().frmOperatingPoint.visible);
     QCOMPARE(openOperatingPoint(), window);
-    QCOMPARE(m_session->window->findChildren<QWidget*>(QStringLiteral("frmOperatingPoint")).size(),
-             1);
-}
-
-// A timing for a person to read, taken only when VEREDOD_MEASURE is set:
-// Calculate with the window open, up to the charts painted.
-void OperatingPointTest::measureRefreshAfterAChange() {
-    if (!qEnvironmentVariableIsSet("VEREDOD_MEASURE")) QSKIP("set VEREDOD_MEASURE");
-    m_session->model.setDie(ParseDie(kDie).die);
-    auto* window = qobject_cast<app::OperatingPointWindow*>(openOperatingPoint());
-    QVERIFY(window != nullptr);
-    QAction* calculate = m_session->find<QAction>(QStringLiteral("mnuCalc"));
-    for (int run = 0; run < 5; ++run) {
-        QElapsedTimer clock;
-        clock.start();
-        calculate->trigger();
-        window->repaint();
-        QApplication::processEvents();
-        qInfo("Operating Point window refresh after Calculate, run %d: %.1f ms (redraw %.1f ms)",
-              run + 1, double(clock.nsecsElapsed()) / 1e6, window->lastRedrawMs());
-    }
+    QCOMPARE(m_session->window->findChildren<QWidget*>("frmOperatingPoint").size(), 1);
 }
 
 QTEST_MAIN(OperatingPointTest)

@@ -89,8 +89,7 @@ void StartTest::resinDialogOpensOnTheDatabaseUsedLast() {
         if (!stillThere) QVERIFY(file.remove());
     }
     const ShownDialog shown = ShowResinDialog();
-    const QString sample = QDir(QStringLiteral(VEREDOD_SOURCE_DIR)).filePath("data/resins.dat");
-    const QString expected = last.isEmpty() ? sample : database;
+    const QString expected = last.isEmpty() ? VEREDOD_SOURCE_DIR "/data/resins.dat" : database;
     QCOMPARE(shown.folder, QFileInfo(expected).absolutePath());
     if (last.isEmpty() || stillThere) QCOMPARE(shown.selected, QStringList{expected});
 }
@@ -112,10 +111,9 @@ void StartTest::commandLineAnswersAndRefuses() {
     QFETCH(QString, output);
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("HOME"), m_home.path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath("config"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
+    for (const char* name : {"HOME", "XDG_RUNTIME_DIR"}) environment.insert(name, m_home.path());
+    environment.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(VEREDOD_PROGRAM), arguments);
     QVERIFY(program.waitForFinished(30000));
