@@ -8,8 +8,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "../core/temp_folder.h"
-#include "../support/golden_rows.h"
+#include "support/temp_folder.h"
+#include "support/golden_rows.h"
 
 namespace {
 
