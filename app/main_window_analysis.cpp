@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The die tab, the "Analysis" menu and the Operating Point window, bound to
 // the main window's way of running handlers.
 

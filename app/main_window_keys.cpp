@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's keyboard path, its status line and the scrolling that lets it
 // fit a low screen.
 

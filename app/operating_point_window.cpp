@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/operating_point_window.h"
 
 #include <QChartView>

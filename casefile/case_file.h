@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Case files: the 24-line saved data entries file and its commands.
 //

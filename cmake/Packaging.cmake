@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing Veredod 2000 and building its Debian package (cpack -G DEB).
 
 foreach(program IN ITEMS veredod veredod-calc)

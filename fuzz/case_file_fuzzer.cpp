@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a case file: the reader must not crash, and a case built from
 // what it read must save and read back unchanged.
 #include <algorithm>

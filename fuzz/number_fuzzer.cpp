@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a number token, and as the bits of a double to write: a read
 // value is finite and agrees with the general conversion bit for bit; a
 // written value has the file's shape and reads back to the same text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a resin database: the reader must neither crash nor grow past
 // the record limit, and what it read must save and read back unchanged.
 #include <cstdint>

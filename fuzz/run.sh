@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each fuzz target for a fixed time on a scratch copy of its seed corpus
 # and fails on any crash, leak, timeout or sanitizer report. Inputs that
 # failed are kept in BUILD_DIR/fuzz-artifacts/<target>/.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulation model: one case (inputs, the helix angle, results) and the
 // resin table it takes its material properties from, as plain data.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The die: flow channels in series after the screw, each of one shape and a
 // count of identical channels side by side. The melt follows the resin's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the drive can give against what the screw needs: the sentences that
 // warn when the screw asks for more torque or power than the drive has.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one list of the case's number fields and of a resin record's numbers:
 // each field's name (also its key in veredod-calc's JSON), where it is held,

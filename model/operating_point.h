@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Screw and die together: where the screw's output, falling with the head
 // pressure, meets the die's pressure drop, rising with the flow.

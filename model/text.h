@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small text rules every reader shares: digits, blanks, words, lines and
 // exponents, so that the cells and the two files never disagree on them.

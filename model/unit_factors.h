@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The factors between the two unit systems, named once: the calculation's
 // constant sets and the conversion of stored numbers both use them. A factor

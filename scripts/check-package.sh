@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a configured build folder, installs it on
 # this machine and checks that the installed program and its menu entry work.
 # Usage: scripts/check-package.sh [build-dir]   (default: build)

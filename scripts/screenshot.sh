@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/screenshot.png: the window on a virtual X display after the
 # metric worked example has been typed in and calculated; and
 # docs/operating-point.png: the Operating Point window on that example

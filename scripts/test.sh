@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test: the full suite
 # (core, command-line tool, window offscreen), the core suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target for a

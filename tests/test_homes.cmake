@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tests run with a home and settings folders of their own, emptied before
 # each run, so that none reads or writes the real user's files (Qt keeps its
 # file dialog's folders and history in the user's settings) and none sees

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // veredod-calc: opens a resin database and a saved case as the window would,
 // calculates, and prints the results list, the report, the case as JSON, the
 // operating point with a die, or a sweep of speeds as CSV.

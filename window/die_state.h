@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Die" tab as the presentation model holds it: one row per die element,
 // the cells as texts. A row's cells that its shape does not use are empty

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening web pages and the e-mail client through the desktop, with the
 // messages the user sees when the desktop cannot do it.

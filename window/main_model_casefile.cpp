@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "casefile/case_file.h"
 #include "model/fields.h"
 #include "window/main_model.h"

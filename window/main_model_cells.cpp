@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cells: reading a committed cell into the case or the current resin,
 // and the refresh that shows the stored values again.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Die" tab: the case's die as a table of texts. A cell holds what the
 // element holds; a commit that would store a bad value is refused with a
 // message and the cell shows the stored value again.

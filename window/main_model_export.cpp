@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed report's other outlets: a PDF file and the print preview.
 
 #include <filesystem>

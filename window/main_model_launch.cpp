@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up sequence, for a plain start and for one from the command line.
 
 #include "model/read_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Operating Point window: where the screw meets the die at the set
 // speed, and the same over a range of speeds, for the case as it stands.
 

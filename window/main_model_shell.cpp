@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's print, About, tool bar and web-address commands.
 
 #include "model/messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the numbers rest on: the status line after Calculate and after a unit
 // switch, the results' hover texts and the mark on a lenient cell whose text
 // was only partly a number.

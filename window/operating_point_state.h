@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Operating Point window as the presentation model holds it: two charts,
 // the figures as text, the sweep's range cells and two buttons.

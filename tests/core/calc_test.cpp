@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worked examples against the figures they were worked out to; every
 // other figure and guard of the calculation is in the model scripts.
 #include "model/calc.h"

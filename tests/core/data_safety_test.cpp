@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user typed, chose or kept on disk is never silently lost or
 // turned into something else.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The case's die in the case file and the window, and the Operating Point
 // window's handlers.
 

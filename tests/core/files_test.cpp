@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two files on disk, inputs too large for the rules table, and the cells'
 // fields.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's model driven as a user drives it, from scripts in
 // tests/data/model/. A line "> action" runs the action and is followed by
 // everything it did: message boxes (!), file dialogs (?), printed lines (|),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number and file rules, from the table in tests/data/rules.txt, and the
 // few cases too large or too random for a table.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A user at random: odd text typed and pasted into any cell, switches,
 // resin commands and case files, in a fixed but arbitrary order. Whatever
 // happens, the resin database on disk stays a database the program reads

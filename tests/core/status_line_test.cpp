@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status line, the results' hover texts and the mark on a lenient cell:
 // what a calculation rests on, told without opening a single cell.
 

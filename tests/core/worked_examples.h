@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two fully known cases, one per unit system, with hand-checked results.
 // Metering lengths are entered as L/D (20), which on these screws is the

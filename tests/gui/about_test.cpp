@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: its texts, its links, and that it lives only while open.
 
 #include <QApplication>

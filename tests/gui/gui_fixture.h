@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window tests share: a desktop that answers file dialogs from a
 // script, a watchdog against modal boxes nobody expected, resin files made

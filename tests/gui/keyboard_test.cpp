@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a keyboard user and a careful reader meet it: start focus,
 // Tab order, shortcuts, the status line and tooltips, the About window, and a
 // window that fits a low screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls, names, menu, tool bar, help texts and layout, and
 // the binding details a session does not reach: commands that commit a
 // pending edit, Enter in a resin cell, the option groups and their pages.

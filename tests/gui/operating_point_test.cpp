@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The die tab and the Operating Point window, driven by name.
 
 #include <QAbstractAxis>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report on paper: every line of the report, in order, one under another,
 // through a printer that records what is drawn instead of printing it.
 

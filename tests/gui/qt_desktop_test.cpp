@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt side of the desktop: message boxes and file dialogs set up from the
 // model's requests, the busy pointer, the dialog filter and number format
 // conversions, and the decoding of names kept as bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole session at the real widgets, as a user works: start-up on a
 // resin database, the metric worked example typed in and calculated, a unit
 // switch, resin add, edit and delete, and a case saved, cleared and opened.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the program: where the resin dialog opens, and the command line.
 
 #include <QApplication>

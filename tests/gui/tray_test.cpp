@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notification-area icon: its tip, what its clicks do, and that a
 // minimised window is never hidden where no tray could bring it back.
 

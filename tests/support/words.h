@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The line format of the test scripts and tables in tests/data: words
 // separated by blanks, "..." for a word with blanks or escapes (\r \n \t

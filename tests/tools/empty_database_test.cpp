@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // veredod-calc on an empty resin database: the calculation runs on a blank
 // resin and speaks for itself.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // veredod-calc's die options, run as a user would run them.
 
 #include <gtest/gtest.h>

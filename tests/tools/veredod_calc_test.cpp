@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built veredod-calc as a user would, once for each line of
 // tests/data/calc/runs.txt ("name [VARIABLE=value...] arguments"), and
 // compares what it prints with tests/data/calc/<name>.txt: standard output,
