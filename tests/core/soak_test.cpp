@@ -6,7 +6,10 @@
 
 #include <random>
 
-#include "model_fixture.h"
+#include "resins/resin_file.h"
+#include "support/scripted_desktop.h"
+#include "support/temp_folder.h"
+#include "window/main_model.h"
 
 namespace veredod::testing {
 namespace {
@@ -36,10 +39,10 @@ const std::vector<std::string> kOddTexts = {
 };
 
 TEST(SoakTest, RandomActionsKeepTheResinDatabaseReadable) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string resinPath = folder.path("resins.dat");
     const std::string casePath = folder.path("case.txt");
-    WriteFileBytes(resinPath, ResinDatabaseText(SampleResins(), 2));
+    WriteBytes(resinPath, ReadBytes(SourcePath("tests/data/model/three_resins.dat")));
     ScriptedDesktop desktop;
     MainModel model(desktop);
     desktop.answerFileDialog(resinPath);
@@ -96,7 +99,7 @@ TEST(SoakTest, RandomActionsKeepTheResinDatabaseReadable) {
         }
         desktop.messages.clear();
 
-        const ResinLoad onDisk = ReadResinDatabase(ReadFileBytes(resinPath));
+        const ResinLoad onDisk = ReadResinDatabase(ReadBytes(resinPath));
         ASSERT_TRUE(onDisk.problems.empty()) << "step " << step << ": " << ResinLoadMessage(onDisk);
         const std::vector<std::string>& listed = model.state().cmbResins;
         ASSERT_EQ(onDisk.records.size() + unsavedAdds, listed.size()) << "step " << step;
