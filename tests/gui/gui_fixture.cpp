@@ -11,56 +11,18 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <cstdio>
+
+#include "resins/resin_file.h"
 
 namespace veredod::guitest {
 
-std::vector<ShownMessage> ScriptedQtDesktop::takeMessages() {
-    std::vector<ShownMessage> taken;
-    taken.swap(m_messages);
-    return taken;
-}
-
-void ScriptedQtDesktop::showMessage(MessageIcon icon, const std::string& text,
-                                    const std::string& title) {
-    m_messages.push_back({icon, text, title});
-}
-
-std::string ScriptedQtDesktop::chooseFile(const FileDialogRequest& request) {
-    dialogs.push_back(request);
-    if (m_answers.empty()) {
-        m_unexpected << QStringLiteral("unexpected file dialog \"%1\"")
-                            .arg(QString::fromStdString(request.title));
-        return {};
-    }
-    std::string answer = std::move(m_answers.front());
-    m_answers.pop_front();
-    return answer;
-}
-
-bool ScriptedQtDesktop::printLines(const std::vector<std::string>& lines, std::string& error) {
-    m_unexpected << QStringLiteral("unexpected print of %1 lines").arg(lines.size());
-    error = "no printer in tests";
-    return false;
-}
-
-LaunchResult ScriptedQtDesktop::openAddress(const std::string& address) {
-    openedAddresses.push_back(address);
-    return {};
-}
-
 QStringList ScriptedQtDesktop::takeProblems() {
     QStringList all;
-    all.swap(m_unexpected);
-    for (const ShownMessage& message : m_messages) {
+    for (; m_failuresTaken < m_failures.size(); ++m_failuresTaken)
+        all << QString::fromStdString(m_failures.GetTestPartResult(m_failuresTaken).message());
+    for (const testing::RecordedMessage& message : takeMessages())
         all << QStringLiteral("unexpected message box \"%1\"")
                    .arg(QString::fromStdString(message.text));
-    }
-    if (!m_answers.empty()) {
-        all << QStringLiteral("%1 file dialog answer(s) never asked for").arg(m_answers.size());
-    }
-    m_messages.clear();
-    m_answers.clear();
     return all;
 }
 
@@ -83,22 +45,8 @@ void ModalWatchdog::check() {
     modal->close();
 }
 
-ResinSpec WorkedExampleResin(std::string name) {
-    return {std::move(name), true, {2.2, 750, 920, 13790, 0.35, 2100, 116000, 0.24}};
-}
-
-void WriteResinFile(const QString& path, const std::vector<ResinSpec>& resins) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return;
-    for (const ResinSpec& resin : resins) {
-        file.write(QByteArray::fromStdString(resin.name) + "\r\n");
-        file.write(resin.metric ? "True\r\n" : "False\r\n");
-        for (double value : resin.values) {
-            char number[40];
-            std::snprintf(number, sizeof number, "%s%.15g \r\n", value < 0 ? "" : " ", value);
-            file.write(number);
-        }
-    }
+ResinRecord WorkedExampleResin(std::string name) {
+    return {std::move(name), true, 2.2, 750, 920, 13790, 0.35, 2100, 116000, 0.24};
 }
 
 std::vector<std::string> ReadLines(const QString& path) {
@@ -126,10 +74,11 @@ Session::~Session() {
     if (window) window->close();
 }
 
-bool Session::start(const std::vector<ResinSpec>& resins) {
-    if (!m_dir.isValid()) return false;
+bool Session::start(const std::vector<ResinRecord>& resins) {
     const QString resinFile = path(QStringLiteral("resins.dat"));
-    WriteResinFile(resinFile, resins);
+    if (!m_dir.isValid() ||
+        !SaveResinDatabase(resinFile.toStdString(), resins, int(resins.size()) - 1).ok)
+        return false;
     window = std::make_unique<app::MainWindow>(model);
     desktop.answerFileDialog(resinFile.toStdString());
     if (!model.startUp()) return false;

@@ -4,18 +4,19 @@
 // script, a watchdog against modal boxes nobody expected, resin files made
 // in a temporary folder, and one started window to drive.
 
+#include <gtest/gtest-spi.h>
+
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <array>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/main_window.h"
-#include "window/desktop.h"
+#include "model/resin_table.h"
+#include "support/scripted_desktop.h"
 #include "window/main_model.h"
 
 class QLineEdit;
@@ -24,38 +25,20 @@ class QWidget;
 
 namespace veredod::guitest {
 
-struct ShownMessage {
-    MessageIcon icon;
-    std::string text;
-    std::string title;
-};
-
-// Answers each file dialog with the next scripted path; records message
-// boxes; notes anything it was not told to expect in `unexpected`.
-class ScriptedQtDesktop : public Desktop {
+// The scripted desktop of the GUI-free tests. It reports what it was not
+// told to expect as a GoogleTest failure; in these Qt Test programs those
+// failures are collected here instead.
+class ScriptedQtDesktop : public testing::ScriptedDesktop {
 public:
-    void answerFileDialog(std::string path) { m_answers.push_back(std::move(path)); }
-    // The message boxes shown since the last call, forgotten afterwards.
-    std::vector<ShownMessage> takeMessages();
-
-    void showMessage(MessageIcon icon, const std::string& text, const std::string& title) override;
-    std::string chooseFile(const FileDialogRequest& request) override;
-    bool printLines(const std::vector<std::string>& lines, std::string& error) override;
-    LaunchResult openAddress(const std::string& address) override;
-    void showAbout() override { ++aboutShown; }
-
-    // What the test did not arrange for (unanswered dialogs, unread boxes),
-    // forgotten afterwards.
+    // Unexpected dialogs and prints, and unread message boxes, since the
+    // last call.
     QStringList takeProblems();
 
-    std::vector<FileDialogRequest> dialogs;
-    std::vector<std::string> openedAddresses;
-    int aboutShown = 0;
-
 private:
-    std::deque<std::string> m_answers;
-    std::vector<ShownMessage> m_messages;
-    QStringList m_unexpected;
+    ::testing::TestPartResultArray m_failures;
+    ::testing::ScopedFakeTestPartResultReporter m_reporter{
+        ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ALL_THREADS, &m_failures};
+    int m_failuresTaken = 0;
 };
 
 // Closes any modal window that appears and remembers its title: the window
@@ -71,18 +54,10 @@ private:
     QStringList m_seen;
 };
 
-struct ResinSpec {
-    std::string name;
-    bool metric = true;
-    std::array<double, 8> values{};
-};
-
 // The resin of the worked example: cost, melt and solid density, K, n,
 // heat capacity, heat of fusion, conductivity.
-ResinSpec WorkedExampleResin(std::string name = "Worked example resin");
+ResinRecord WorkedExampleResin(std::string name = "Worked example resin");
 
-// Writes a resin database (ten CR LF lines a record).
-void WriteResinFile(const QString& path, const std::vector<ResinSpec>& resins);
 // The lines of a file without their CR LF ends.
 std::vector<std::string> ReadLines(const QString& path);
 QStringList ListLines(const QListWidget* list);
@@ -96,7 +71,7 @@ public:
     QString path(const QString& name) const { return m_dir.filePath(name); }
     // Writes `resins` as "resins.dat", starts the model (answering the
     // resin dialog with that file), shows the window and activates it.
-    bool start(const std::vector<ResinSpec>& resins);
+    bool start(const std::vector<ResinRecord>& resins);
 
     template <class T>
     T* find(const QString& name) const {

@@ -1,19 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's controls, names, menu, tool bar, help texts and layout, and
-// the binding details a session does not reach: commands that commit a
-// pending edit, Enter in a resin cell, the option groups and their pages.
+// The binding details a session does not reach: accessible names, layout,
+// commands that commit a pending edit, Enter in a resin cell, the clipboard.
 
 #include <QAction>
 #include <QClipboard>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -30,10 +23,7 @@ class MainWindowTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void everyControlCarriesItsName();
-    void fileMenuHoldsTheCommandsInOrder();
-    void toolBarShowsPicturesWithHelpTexts();
-    void everyControlHasAnAccessibleName();
+    void everyControlIsNamedAndEveryPictureLoads();
     void smallWindowNeverGetsNegativeSizes();
     void commandCommitsThePendingEdit();
     void enterInAResinCellSavesAndKeepsTheFocus();
@@ -63,84 +53,7 @@ void MainWindowTest::cleanup() {
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
-void MainWindowTest::everyControlCarriesItsName() {
-    struct Array {
-        const char* name;
-        int count;
-        const char* className;
-    };
-    const Array arrays[] = {
-        {"txtVar", 12, "QLineEdit"},
-        {"Label1", 12, "QLabel"},
-        {"txtMatlProp", 9, "QLineEdit"},
-        {"Label2", 9, "QLabel"},
-        {"txtExtSys", 4, "QLineEdit"},
-        {"Label3", 4, "QLabel"},
-        {"txtMotorSpec", 4, "QLineEdit"},
-        {"Label4", 4, "QLabel"},
-        {"Label5", 2, "QLabel"},
-        {"optUnits", 2, "QRadioButton"},
-        {"optSectLength", 2, "QRadioButton"},
-        {"optScrewType", 3, "QRadioButton"},
-        {"picScrew", 3, "veredod::app::SvgPicture"},
-        {"cmndToolBar", 6, "QToolButton"},
-        {"cmbResins", 0, "QComboBox"},
-        {"cmndAddResin", 0, "QPushButton"},
-        {"cmndDeleteResin", 0, "QPushButton"},
-        {"lstResults", 0, "QListWidget"},
-        {"frameScrewType", 0, "QGroupBox"},
-        {"sstProperties", 0, "QTabWidget"},
-        {"lblWebAddress", 0, "QLabel"},
-        {"mnuFile", 0, "QMenu"},
-    };
-    for (const Array& array : arrays) {
-        QStringList names;
-        if (array.count == 0) names << QString::fromLatin1(array.name);
-        for (int i = 0; i < array.count; ++i) {
-            names << QString::fromLatin1(array.name) + u'_' + QString::number(i);
-        }
-        for (const QString& name : names) {
-            QObject* control = m_session->find<QObject>(name);
-            QVERIFY2(control != nullptr, qPrintable(name));
-            QVERIFY2(control->inherits(array.className), qPrintable(name));
-        }
-    }
-    QCOMPARE(m_session->window->objectName(), QStringLiteral("frmMain"));
-}
-
-void MainWindowTest::fileMenuHoldsTheCommandsInOrder() {
-    auto* menu = find<QMenu>("mnuFile");
-    QCOMPARE(menu->title(), QStringLiteral("&File"));
-    QStringList names, texts;
-    for (QAction* action : menu->actions()) {
-        names << action->objectName();
-        texts << action->text();
-    }
-    QCOMPARE(names, QStringList({"mnuNew", "mnuSave", "mnuSaveAs", "mnuOpen", "mnuPrint",
-                                 "mnuPrintPreview", "mnuExportPdf", "mnuCalc", "mnuAbout",
-                                 "mnuSpace", "mnuExit"}));
-    QCOMPARE(texts, QStringList({"&New", "&Save", "Save &As", "&Open", "&Print", "Print Pre&view",
-                                 "&Export PDF...", "&Calculate", "A&bout", "", "E&xit"}));
-    QVERIFY(menu->actions().at(9)->isSeparator());
-}
-
-void MainWindowTest::toolBarShowsPicturesWithHelpTexts() {
-    const QStringList help = {"New File (Ctrl+N)",         "Open File (Ctrl+O)",
-                              "Save File (Ctrl+S)",        "Print (Ctrl+P)",
-                              "Perform Calculations (F9)", "About"};
-    for (int i = 0; i < help.size(); ++i) {
-        auto* button = m_session->find<QToolButton>(QStringLiteral("cmndToolBar_%1").arg(i));
-        QCOMPARE(button->toolTip(), help[i]);
-        QVERIFY2(!button->icon().pixmap(24, 24).isNull(), qPrintable(help[i]));
-    }
-    for (const char* name : {"picScrew_0", "picScrew_1", "picScrew_2"}) {
-        QVERIFY2(find<app::SvgPicture>(name)->isValid(), name);
-    }
-    QCOMPARE(find<app::SvgPicture>("picScrew_0")->sizeHint(), QSize(669, 20));
-    QCOMPARE(find<app::SvgPicture>("picScrew_2")->sizeHint(), QSize(641, 23));
-}
-
-void MainWindowTest::everyControlHasAnAccessibleName() {
+void MainWindowTest::everyControlIsNamedAndEveryPictureLoads() {
     const QList<QWidget*> widgets = m_session->window->findChildren<QWidget*>();
     int named = 0;
     for (QWidget* widget : widgets) {
@@ -153,7 +66,13 @@ void MainWindowTest::everyControlHasAnAccessibleName() {
         ++named;
     }
     QVERIFY(named > 80);
-    QCOMPARE(cell("txtVar", 0)->accessibleName(), QStringLiteral("Diameter (mm)"));
+    // The pictures come from resources a packaging slip can lose.
+    for (auto* picture : m_session->window->findChildren<app::SvgPicture*>())
+        QVERIFY2(picture->isValid(), qPrintable(picture->objectName()));
+    for (int i = 0; i < 6; ++i)
+        QVERIFY(!find<QToolButton>(qPrintable(QStringLiteral("cmndToolBar_%1").arg(i)))
+                     ->icon()
+                     .isNull());
 }
 
 void MainWindowTest::smallWindowNeverGetsNegativeSizes() {
@@ -197,9 +116,7 @@ void MainWindowTest::aboutAndWebAddressGoToTheDesktop() {
     QCOMPARE(m_session->desktop.aboutShown, 1);
     find<QAction>("mnuAbout")->trigger();
     QCOMPARE(m_session->desktop.aboutShown, 2);
-    auto* web = find<QLabel>("lblWebAddress");
-    QVERIFY(!web->text().isEmpty());
-    m_session->click(web);
+    m_session->click(find<QLabel>("lblWebAddress"));
     QCOMPARE(m_session->desktop.openedAddresses.size(), size_t(1));
 }
 
@@ -217,10 +134,7 @@ void MainWindowTest::resultsLinesCopyAsPlainText() {
     QCOMPARE(QGuiApplication::clipboard()->text(), lines[0] + u'\n' + lines[2]);
 
     QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(list->contextMenuPolicy(), Qt::ActionsContextMenu);
-    QCOMPARE(list->actions().size(), 1);
-    QCOMPARE(list->actions().constFirst()->text(), QStringLiteral("Copy"));
-    list->actions().constFirst()->trigger();
+    list->actions().constFirst()->trigger();  // the context menu's Copy
     QCOMPARE(QGuiApplication::clipboard()->text(), lines.join(u'\n'));
 }
 
@@ -235,10 +149,6 @@ void MainWindowTest::cancelledResinDialogShowsNoWindow() {
 }
 
 void MainWindowTest::splashShowsForItsTimeWhileHandlingEvents() {
-    app::Splash splash;
-    QCOMPARE(splash.objectName(), QStringLiteral("frmSplash"));
-    QCOMPARE(splash.windowTitle(), QStringLiteral("VEZ Veredod"));
-    QVERIFY(splash.findChild<app::SvgPicture*>()->isValid());
     bool handled = false;
     QTimer::singleShot(10, [&handled] { handled = true; });
     QElapsedTimer clock;

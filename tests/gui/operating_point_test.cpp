@@ -25,12 +25,6 @@ namespace {
 
 const char* const kDie = "circular:count=4,d=3.5,l=12.5";
 
-QStringList AxisTitles(const QChartView* view) {
-    QStringList titles;
-    for (const QAbstractAxis* axis : view->chart()->axes()) titles << axis->titleText();
-    return titles;
-}
-
 }  // namespace
 
 class OperatingPointTest : public QObject {
@@ -134,7 +128,9 @@ void OperatingPointTest::windowShowsFollowsAndExports() {
 
     // The window follows a unit switch.
     m_session->click(m_session->find<QRadioButton>(QStringLiteral("optUnits_1")));
-    QVERIFY(AxisTitles(characteristics).contains(QStringLiteral("Output (lbs/hr)")));
+    QStringList titles;
+    for (const QAbstractAxis* axis : characteristics->chart()->axes()) titles << axis->titleText();
+    QVERIFY(titles.contains(QStringLiteral("Output (lbs/hr)")));
     QVERIFY(text->toPlainText().contains(QStringLiteral(" psi")));
 
     const QString csv = m_session->path(QStringLiteral("sweep.csv"));

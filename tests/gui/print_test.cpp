@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
+#include <optional>
 
 #include "app/print_lines.h"
 #include "app/qt_desktop.h"
@@ -113,21 +114,18 @@ veredod::ReportLines TwoStageReport() {
     return veredod::BuildReport(c, resins, modes);
 }
 
-int LineSpacing(CapturedPrinter& printer) {
-    QPainter painter(&printer);
-    return QFontMetrics(painter.font(), &printer).lineSpacing();
+int LineSpacing() {
+    CapturedPrinter probe(800, 100);
+    QPainter painter(&probe);
+    return QFontMetrics(painter.font(), &probe).lineSpacing();
 }
 
-struct Printed {
-    bool ok;
-    QString error;
-};
-
-Printed Print(CapturedPrinter& printer, const std::vector<std::string>& lines) {
+// Prints `lines`; the reason when it fails.
+std::optional<QString> Print(CapturedPrinter& printer, const std::vector<std::string>& lines) {
     QPainter painter(&printer);
-    Printed printed;
-    printed.ok = PrintLinesOn(painter, printer, lines, &printed.error);
-    return printed;
+    QString error;
+    if (PrintLinesOn(painter, printer, lines, &error)) return std::nullopt;
+    return error;
 }
 
 // How many lines the printer the report goes to takes on a page.
@@ -177,13 +175,12 @@ void PrintTest::everyLineLandsInItsPlace() {
     QVERIFY(report.complete);
     QCOMPARE(report.lines.size(), std::size_t{77});
 
-    CapturedPrinter probe(800, 100);
-    const int spacing = LineSpacing(probe);
+    const int spacing = LineSpacing();
     // A little spare height that holds no whole line.
     CapturedPrinter printer(800, linesPerPage * spacing + spacing / 2);
     const QFontMetrics metrics(QPainter(&printer).font(), &printer);
-    const Printed printed = Print(printer, report.lines);
-    QVERIFY2(printed.ok, qPrintable(printed.error));
+    const std::optional<QString> error = Print(printer, report.lines);
+    QVERIFY2(!error, qPrintable(error.value_or(QString())));
 
     std::size_t next = 0;
     for (std::size_t i = 0; i < report.lines.size(); ++i) {
@@ -201,24 +198,20 @@ void PrintTest::everyLineLandsInItsPlace() {
 }
 
 void PrintTest::failedNewPageStopsThePrint() {
-    CapturedPrinter probe(800, 100);
-    const int spacing = LineSpacing(probe);
-    CapturedPrinter printer(800, 10 * spacing);
+    CapturedPrinter printer(800, 10 * LineSpacing());
     printer.failNewPage = true;
-    const Printed printed = Print(printer, TwoStageReport().lines);
-    QVERIFY(!printed.ok);
-    QVERIFY(!printed.error.isEmpty());
+    QVERIFY(!Print(printer, TwoStageReport().lines).value_or(QString()).isEmpty());
     QVERIFY(printer.engine.drawn.size() <= 10);
     QCOMPARE(printer.engine.page, 0);
 }
 
+// Names kept as Windows-1252 bytes print as the window shows them.
 void PrintTest::namesPrintAsTheWindowShowsThem() {
     CapturedPrinter printer(800, 1000);
-    const Printed printed = Print(printer, {"Poly\xE9thyl\xE8ne", "Polyéthylène", ""});
-    QVERIFY(printed.ok);
+    QVERIFY(!Print(printer, {"Poly\xE9thyl\xE8ne", "Polyéthylène", ""}));
     QCOMPARE(printer.engine.drawn.size(), std::size_t{2});
-    QCOMPARE(printer.engine.drawn[0].text, QStringLiteral("Polyéthylène"));
-    QCOMPARE(printer.engine.drawn[1].text, QStringLiteral("Polyéthylène"));
+    for (const DrawnText& drawn : printer.engine.drawn)
+        QCOMPARE(drawn.text, QStringLiteral("Polyéthylène"));
 }
 
 void PrintTest::noDefaultPrinterIsAFailureWithAReason() {

@@ -76,8 +76,8 @@ private:
 };
 
 void SessionTest::initTestCase() {
-    ResinSpec us{
-        "PP general purpose", false, {1.1, 45.885, 56.622, 2.1, 0.38, 0.5016, 68.788, 0.116}};
+    const ResinRecord us{
+        "PP general purpose", false, 1.1, 45.885, 56.622, 2.1, 0.38, 0.5016, 68.788, 0.116};
     QVERIFY(m_session.start(
         {WorkedExampleResin("LDPE worked example"), us, WorkedExampleResin(kLegacyName)}));
     QCOMPARE(resins()->itemText(2), QStringLiteral("Caf\u00E9 grade"));
@@ -138,6 +138,12 @@ void SessionTest::expectWindowShowsTheModel() {
     QCOMPARE(listed, names);
     QCOMPARE(resins()->currentIndex(), s.cmbResinsIndex);
     QCOMPARE(ListLines(results()), lines);
+    for (size_t i = 0; i < size_t(results()->count()); ++i) {
+        const std::string tip = i < s.lstResultsTips.size() ? s.lstResultsTips[i] : "";
+        QCOMPARE(results()->item(int(i))->toolTip(), app::DecodeName(tip));
+    }
+    QCOMPARE(m_session.find<QLabel>(QStringLiteral("lblStatus"))->text(),
+             QString::fromStdString(s.statusBar));
 }
 
 void SessionTest::chooseResin(int index) {
@@ -204,7 +210,7 @@ void SessionTest::addShowsTypicalValuesAndTakesTheTypedResin() {
 
 void SessionTest::rejectedResinValueIsPutBack() {
     m_session.enter(cell(QStringLiteral("txtMatlProp_2")), QStringLiteral("abc"));
-    const std::vector<ShownMessage> messages = m_session.desktop.takeMessages();
+    const auto messages = m_session.desktop.takeMessages();
     QCOMPARE(messages.size(), size_t(1));
     QCOMPARE(messages[0].text, std::string("Error, please re-enter numeric value"));
     QCOMPARE(cell(QStringLiteral("txtMatlProp_2"))->text(), QStringLiteral("770"));

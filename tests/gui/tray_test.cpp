@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The notification-area icon: its tip, what its clicks do, and that a
-// minimised window is never hidden where no tray could bring it back.
+// The notification-area icon: its tip, what its clicks do, its removal, and
+// that a minimised window is never hidden where no tray could bring it back.
 
 #include <QApplication>
 #include <QMainWindow>
@@ -16,9 +16,8 @@ class TrayTest : public QObject {
 
 private slots:
     void initTestCase();
-    void showsTheWindowIconAndAnswersItsClicks();
+    void showsTheWindowIconAnswersItsClicksAndGoes();
     void minimisingHidesOnlyWithATray();
-    void removeTakesTheIconAway();
 };
 
 // Every window here carries an icon, as the program's does.
@@ -28,7 +27,7 @@ void TrayTest::initTestCase() {
     QApplication::setWindowIcon(QIcon(red));
 }
 
-void TrayTest::showsTheWindowIconAndAnswersItsClicks() {
+void TrayTest::showsTheWindowIconAnswersItsClicksAndGoes() {
     QMainWindow window;
     QMenu menu;
     menu.addAction(QStringLiteral("Exit"));
@@ -47,6 +46,11 @@ void TrayTest::showsTheWindowIconAndAnswersItsClicks() {
     emit icon->activated(QSystemTrayIcon::Context);
     QTRY_VERIFY(menu.isVisible());
     menu.hide();
+
+    tray.remove();
+    QVERIFY(!window.findChild<QSystemTrayIcon*>());
+    tray.remove();  // Exit after a close must not fail
+    QVERIFY(!tray.hideOnMinimise());
 }
 
 void TrayTest::minimisingHidesOnlyWithATray() {
@@ -57,16 +61,6 @@ void TrayTest::minimisingHidesOnlyWithATray() {
     const bool trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
     QCOMPARE(tray.hideOnMinimise(), trayAvailable);
     QCOMPARE(window.isVisible(), !trayAvailable);
-}
-
-void TrayTest::removeTakesTheIconAway() {
-    QMainWindow window;
-    QMenu menu;
-    veredod::app::TrayIcon tray(&window, &menu);
-    tray.remove();
-    QVERIFY(!window.findChild<QSystemTrayIcon*>());
-    tray.remove();  // Exit after a close must not fail
-    QVERIFY(!tray.hideOnMinimise());
 }
 
 QTEST_MAIN(TrayTest)
