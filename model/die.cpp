@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "model/calc.h"
+#include "model/qpround.h"
 
 namespace veredod {
 
@@ -153,12 +154,6 @@ std::string ReadElement(std::string_view text, std::size_t index, DieElement& el
     return {};
 }
 
-std::string FormatNumber(double x) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
-    return std::string(buffer, result.ptr);
-}
-
 }  // namespace
 
 const char* DieShapeName(DieShape shape) {
@@ -273,7 +268,7 @@ std::string FormatDie(const Die& die) {
             separator = ',';
         }
         for (const Dimension& d : DimensionsOf(e.shape)) {
-            text += separator + std::string(d.key) + "=" + FormatNumber(e.*d.member);
+            text += separator + std::string(d.key) + "=" + FullPrecision(e.*d.member);
             separator = ',';
         }
     }

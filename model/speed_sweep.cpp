@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/operating_point.h"
+#include "model/qpround.h"
 
 namespace veredod {
 
@@ -11,12 +12,6 @@ namespace {
 
 constexpr const char* kRangeForm = "The speed range must read FROM:TO:STEP, as rpm=20:120:10.";
 constexpr int kDieCurvePoints = 65;
-
-std::string Shortest(double x) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
-    return std::string(buffer, result.ptr);
-}
 
 std::string_view Trimmed(std::string_view s) {
     const auto first = s.find_first_not_of(" \t");
@@ -30,7 +25,7 @@ double SpeedSpan(const SpeedRange& r) {
 }
 
 std::string Prefixed(double rpm, const std::string& error) {
-    return "At " + Shortest(rpm) + " rpm: " + error;
+    return "At " + FullPrecision(rpm) + " rpm: " + error;
 }
 
 }  // namespace
@@ -103,9 +98,9 @@ std::string SweepCsv(const std::vector<SweepRow>& rows) {
     for (const SweepRow& r : rows) {
         for (double x :
              {r.rpm, r.flow, r.pressure, r.temperatureRise, r.power, r.specificEnergy, r.torque}) {
-            csv += Shortest(x) + ",";
+            csv += FullPrecision(x) + ",";
         }
-        csv += Shortest(r.current) + "\n";
+        csv += FullPrecision(r.current) + "\n";
     }
     return csv;
 }
