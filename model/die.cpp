@@ -10,6 +10,7 @@
 
 #include "model/calc.h"
 #include "model/qpround.h"
+#include "model/text.h"
 
 namespace veredod {
 
@@ -72,12 +73,6 @@ double SlitDrop(double K, double n, double W, double H, double L, double flow) {
     return PowerLawDrop(K, n, L, H, flow * (2 * (2 + 1 / n)), W * H * H);
 }
 
-std::string_view Trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
 template <typename Number>
 bool ReadWhole(std::string_view text, Number& value) {
     const char* end = text.data() + text.size();
@@ -98,8 +93,8 @@ std::string ReadPair(std::string_view pair, DieElement& element, std::vector<std
     const auto eq = pair.find('=');
     if (eq == std::string_view::npos)
         return label + Quoted(pair) + " is not of the form name=number.";
-    const std::string key(Trimmed(pair.substr(0, eq)));
-    const std::string_view value = Trimmed(pair.substr(eq + 1));
+    const std::string key(TrimBlanks(pair.substr(0, eq)));
+    const std::string_view value = TrimBlanks(pair.substr(eq + 1));
     for (const std::string& k : seen) {
         if (k == key) return label + key + " is given twice.";
     }
@@ -131,7 +126,7 @@ std::string ReadElement(std::string_view text, std::size_t index, DieElement& el
     if (colon == std::string_view::npos) {
         return at + "write the shape, a colon and the dimensions, as circular:d=3.5,l=12.5.";
     }
-    const std::string_view shapeWord = Trimmed(text.substr(0, colon));
+    const std::string_view shapeWord = TrimBlanks(text.substr(0, colon));
     bool known = false;
     for (DieShape shape : kShapes) {
         if (shapeWord == DieShapeName(shape)) element.shape = shape, known = true;
@@ -140,9 +135,9 @@ std::string ReadElement(std::string_view text, std::size_t index, DieElement& el
     const std::string label = ElementLabel(index, element.shape);
     std::vector<std::string> seen;
     std::string_view rest = text.substr(colon + 1);
-    while (!Trimmed(rest).empty()) {
+    while (!TrimBlanks(rest).empty()) {
         const auto comma = rest.find(',');
-        const std::string error = ReadPair(Trimmed(rest.substr(0, comma)), element, seen, label);
+        const std::string error = ReadPair(TrimBlanks(rest.substr(0, comma)), element, seen, label);
         if (!error.empty()) return error;
         rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
     }
@@ -244,7 +239,7 @@ DieParse ParseDie(std::string_view text) {
     std::string_view rest = text;
     while (!rest.empty()) {
         const auto semicolon = rest.find(';');
-        const std::string_view part = Trimmed(rest.substr(0, semicolon));
+        const std::string_view part = TrimBlanks(rest.substr(0, semicolon));
         rest =
             semicolon == std::string_view::npos ? std::string_view{} : rest.substr(semicolon + 1);
         if (part.empty()) continue;

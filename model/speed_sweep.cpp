@@ -5,6 +5,7 @@
 
 #include "model/operating_point.h"
 #include "model/qpround.h"
+#include "model/text.h"
 
 namespace veredod {
 
@@ -12,12 +13,6 @@ namespace {
 
 constexpr const char* kRangeForm = "The speed range must read FROM:TO:STEP, as rpm=20:120:10.";
 constexpr int kDieCurvePoints = 65;
-
-std::string_view Trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
 
 // Speeds a little past TO by rounding still count, so 0.1 steps reach it.
 double SpeedSpan(const SpeedRange& r) {
@@ -32,7 +27,7 @@ std::string Prefixed(double rpm, const std::string& error) {
 
 SpeedRangeParse ParseSpeedRange(std::string_view text) {
     SpeedRangeParse parse;
-    text = Trimmed(text);
+    text = TrimBlanks(text);
     if (text.starts_with("rpm=")) text.remove_prefix(4);
     double* targets[] = {&parse.range.from, &parse.range.to, &parse.range.step};
     for (int i = 0; i < 3; ++i) {
@@ -41,7 +36,7 @@ SpeedRangeParse ParseSpeedRange(std::string_view text) {
             parse.error = kRangeForm;
             return parse;
         }
-        const std::string_view number = Trimmed(text.substr(0, colon));
+        const std::string_view number = TrimBlanks(text.substr(0, colon));
         const char* end = number.data() + number.size();
         const auto [ptr, ec] = std::from_chars(number.data(), end, *targets[i]);
         if (ec != std::errc{} || ptr != end || number.empty()) {
