@@ -2,13 +2,13 @@
 // The Qt side of the desktop: message boxes and file dialogs as the model
 // asks for them and answered as a user would, where the resin dialog opens,
 // the busy pointer, the Qt forms of filters, number formats and names, and
-// the report on paper, in a PDF and in the preview.
+// the report's lines in a PDF, in the preview, on short pages and on pages
+// that refuse to start.
 
 #include <QtPrintSupport>
 #include <QtTest>
 #include <QtWidgets>
 #include <functional>
-#include <optional>
 
 #include "app/name_text.h"
 #include "app/print_lines.h"
@@ -50,49 +50,12 @@ FileDialogRequest Request(FileDialogRequest::Mode mode, const QString& initialNa
     return request;
 }
 
-struct DrawnText {
-    int page;
-    QString text;
-    QPointF baseline;
-};
-
-// Pages of a given size at 96 dots per inch, and their own paint engine,
-// that keep what was drawn on which page instead of printing it.
-class CapturedPrinter : public QPagedPaintDevice, public QPaintEngine {
+// A PDF that refuses to start another page when told to.
+class RefusingPdf : public QPdfWriter {
 public:
-    CapturedPrinter(int width, int height)
-        : QPagedPaintDevice(nullptr), QPaintEngine(AllFeatures), m_size(width, height) {}
-    bool newPage() override {
-        if (failNewPage) return false;
-        ++page;
-        return true;
-    }
-    QPaintEngine* paintEngine() const override { return const_cast<CapturedPrinter*>(this); }
-    bool begin(QPaintDevice*) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override {}
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawTextItem(const QPointF& p, const QTextItem& item) override {
-        drawn.push_back({page, item.text(), p});
-    }
-    Type type() const override { return User; }
-
-    int page = 0;
-    bool failNewPage = false;
-    std::vector<DrawnText> drawn;
-
-protected:
-    int metric(PaintDeviceMetric metric) const override {
-        const bool wide = metric == PdmWidth || metric == PdmWidthMM;
-        const int size = wide ? m_size.width() : m_size.height();
-        if (metric == PdmWidth || metric == PdmHeight) return size;
-        if (metric == PdmWidthMM || metric == PdmHeightMM) return size * 254 / 960;
-        if (metric >= PdmDpiX && metric <= PdmPhysicalDpiY) return 96;
-        return QPagedPaintDevice::metric(metric);
-    }
-
-private:
-    QSize m_size;
+    using QPdfWriter::QPdfWriter;
+    bool newPage() override { return !refuse && QPdfWriter::newPage(); }
+    bool refuse = false;
 };
 
 // Numbered lines with a blank one now and then, and a name kept as
@@ -103,19 +66,6 @@ std::vector<std::string> ReportLines(int count) {
         lines.push_back(i % 7 == 0 ? "" : "Line " + std::to_string(i) + " = 1.25 kg/hr");
     lines[2] = "Poly\xE9thyl\xE8ne";
     return lines;
-}
-
-int LineSpacing() {
-    CapturedPrinter probe(800, 100);
-    return QFontMetrics(QFont(), &probe).lineSpacing();
-}
-
-// Prints `lines`; the reason when it fails.
-std::optional<QString> Print(CapturedPrinter& printer, const std::vector<std::string>& lines) {
-    QPainter painter(&printer);
-    QString error;
-    if (PrintLinesOn(painter, printer, lines, &error)) return std::nullopt;
-    return error;
 }
 
 // The lines as they should stand on the pages of the printer the report
@@ -139,9 +89,7 @@ class DesktopTest : public QObject {
 
 private slots:
     // The settings of this test, the dialogs' folders and history included,
-
     // stay in its own folder.
-
     void initTestCase() {
         QVERIFY(m_home.isValid());
         for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
@@ -205,40 +153,30 @@ private slots:
                  std::string());
     }
 
-    void resinDialogOpensOnTheDatabaseUsedLast_data() {
-        QTest::addColumn<QString>("last");  // remembered database, "" for a first start
-        QTest::addColumn<bool>("stillThere");
-        QTest::newRow("used last") << QStringLiteral("mine.dat") << true;
-        QTest::newRow("used last, gone since") << QStringLiteral("gone.dat") << false;
-        QTest::newRow("first start") << QString() << false;
-    }
-
+    // A first start opens on the sample database; later starts on the one
+    // used last, or on its folder once it has gone.
     void resinDialogOpensOnTheDatabaseUsedLast() {
-        QFETCH(QString, last);
-        QFETCH(bool, stillThere);
-        QSettings().clear();
         const QTemporaryDir folder;
-        const QString database = folder.filePath(last);
-        if (!last.isEmpty()) {
-            QFile file(database);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            RememberResinDatabase(database);
-            if (!stillThere) QVERIFY(file.remove());
-        }
-        QString shownFolder;
-        QStringList selected;
-        WhenModalShows([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            if (dialog != nullptr) {
-                shownFolder = dialog->directory().absolutePath();
-                selected = dialog->selectedFiles();
+        const QString mine = folder.filePath(QStringLiteral("mine.dat"));
+        const QString gone = folder.filePath(QStringLiteral("gone.dat"));
+        for (const QString& last : {QString(), mine, gone}) {
+            QSettings().clear();
+            if (!last.isEmpty()) {
+                QVERIFY(QFile(last).open(QIODevice::WriteOnly));
+                RememberResinDatabase(last);
             }
-            modal->close();
-        });
-        QtDesktop().chooseFile(Request(FileDialogRequest::Mode::Open, QString()));
-        const QString expected = last.isEmpty() ? VEREDOD_SOURCE_DIR "/data/resins.dat" : database;
-        QCOMPARE(shownFolder, QFileInfo(expected).absolutePath());
-        if (last.isEmpty() || stillThere) QCOMPARE(selected, QStringList{expected});
+            QFile::remove(gone);
+            QStringList shown;
+            WhenModalShows([&shown](QWidget* modal) {
+                if (auto* dialog = qobject_cast<QFileDialog*>(modal))
+                    shown << dialog->directory().absolutePath() << dialog->selectedFiles();
+                modal->close();
+            });
+            QtDesktop().chooseFile(Request(FileDialogRequest::Mode::Open, QString()));
+            const QString expected = last.isEmpty() ? VEREDOD_SOURCE_DIR "/data/resins.dat" : last;
+            QCOMPARE(shown.value(0), QFileInfo(expected).absolutePath());
+            if (last != gone) QCOMPARE(shown.value(1), expected);
+        }
     }
 
     void busyPointerComesAndGoes() {
@@ -292,49 +230,6 @@ private slots:
                  std::string("HDPE \xC3\xBC \xE2\x82\xAC"));
     }
 
-    void everyLineLandsInItsPlace_data() {
-        QTest::addColumn<int>("linesPerPage");
-        QTest::newRow("one page") << 200;
-        QTest::newRow("pages of 20 lines") << 20;
-        QTest::newRow("pages of 1 line") << 1;
-    }
-
-    // One under another from the top of each page, a blank line taking a line's
-
-    // height, and a new page where the next line would not fit.
-
-    void everyLineLandsInItsPlace() {
-        QFETCH(int, linesPerPage);
-        const std::vector<std::string> lines = ReportLines(77);
-        const int spacing = LineSpacing();
-        // A little spare height that holds no whole line.
-        CapturedPrinter printer(800, linesPerPage * spacing + spacing / 2);
-        const QFontMetrics metrics(QPainter(&printer).font(), &printer);
-        const std::optional<QString> error = Print(printer, lines);
-        QVERIFY2(!error, qPrintable(error.value_or(QString())));
-
-        std::size_t next = 0;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (lines[i].empty()) continue;
-            QVERIFY2(next < printer.drawn.size(), "a line is missing");
-            const DrawnText& drawn = printer.drawn[next++];
-            QCOMPARE(drawn.text, DecodeName(lines[i]));
-            QCOMPARE(drawn.page, int(i) / linesPerPage);
-            QCOMPARE(drawn.baseline,
-                     QPointF(0, int(i) % linesPerPage * spacing + metrics.ascent()));
-        }
-        QCOMPARE(next, printer.drawn.size());
-        QCOMPARE(printer.page, (77 - 1) / linesPerPage);
-    }
-
-    void failedNewPageStopsThePrint() {
-        CapturedPrinter printer(800, 10 * LineSpacing());
-        printer.failNewPage = true;
-        QVERIFY(!Print(printer, ReportLines(77)).value_or(QString()).isEmpty());
-        QVERIFY(printer.drawn.size() <= 10);
-        QCOMPARE(printer.page, 0);
-    }
-
     void noDefaultPrinterIsAFailureWithAReason() {
         if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
         std::string error;
@@ -342,34 +237,19 @@ private slots:
         QVERIFY(!error.empty());
     }
 
-    // The PDF and the preview take the page of the printer the report would go to.
-
+    // The PDF and the preview take the page of the printer the report would
+    // go to; a PDF that cannot be written leaves a reason.
     void pdfAndPreviewHoldTheLinesPageByPage() {
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+        if (m_pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
         const std::vector<std::string> lines = ReportLines(160);
         const QList<QStringList> expected = ExpectedPages(lines);
         QVERIFY(expected.size() > 1);
         const QString path = m_home.filePath(QStringLiteral("report.pdf"));
         std::string error;
         QVERIFY2(QtDesktop().writePdf(lines, path.toStdString(), error), error.c_str());
-
-        QProcess text;
-        text.start(pdftotext, {path, QStringLiteral("-")});
-        QVERIFY(text.waitForFinished(30000));
-        QCOMPARE(text.exitCode(), 0);
-        QStringList pageTexts = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
-        if (pageTexts.last().trimmed().isEmpty()) pageTexts.removeLast();
-        QList<QStringList> pages;
-        for (const QString& page : pageTexts) {
-            pages.append(QStringList());
-            for (const QString& line : page.split(u'\n')) {
-                // A font's ligatures (fi, fl) would come back as one character each.
-                const QString plain = line.normalized(QString::NormalizationForm_KC).simplified();
-                if (!plain.isEmpty()) pages.last() << plain;
-            }
-        }
-        QCOMPARE(pages, expected);
+        QCOMPARE(pdfText(path), expected);
+        const QString nowhere = m_home.filePath(QStringLiteral("gone/report.pdf"));
+        QVERIFY(!QtDesktop().writePdf(lines, nowhere.toStdString(), error) && !error.empty());
 
         int previewPages = -1;
         WhenModalShows([&previewPages](QWidget* modal) {
@@ -381,8 +261,51 @@ private slots:
         QCOMPARE(previewPages, int(expected.size()));
     }
 
+    // Pages with room for one line and a half take one each, a blank line
+    // included; a page that cannot be started stops the print.
+    void shortPagesTakeALineEachAndARefusedPageStops() {
+        if (m_pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString path = m_home.filePath(QStringLiteral("small.pdf"));
+        for (bool refuse : {false, true}) {
+            RefusingPdf pdf(path);
+            pdf.refuse = refuse;
+            const qreal line = QFontMetricsF(QFont(), &pdf).lineSpacing() * 72 / pdf.resolution();
+            pdf.setPageSize(QPageSize(QSizeF(300, line * 1.5), QPageSize::Point));
+            pdf.setPageMargins({});
+            QPainter painter(&pdf);
+            QString error;
+            QCOMPARE(PrintLinesOn(painter, pdf, {"One", "", "Poly\xE9thyl\xE8ne"}, &error),
+                     !refuse);
+            QCOMPARE(error.isEmpty(), !refuse);
+            painter.end();
+            const QList<QStringList> pages = {
+                {"One"}, {}, {QStringLiteral("Poly\u00E9thyl\u00E8ne")}};
+            QCOMPARE(pdfText(path), pages.mid(0, refuse ? 1 : 3));
+        }
+    }
+
 private:
+    // The text of a PDF page by page, blanks collapsed.
+    QList<QStringList> pdfText(const QString& path) {
+        QProcess text;
+        text.start(m_pdftotext, {path, QStringLiteral("-")});
+        text.waitForFinished(30000);
+        QStringList pageTexts = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
+        if (pageTexts.last().trimmed().isEmpty()) pageTexts.removeLast();
+        QList<QStringList> pages;
+        for (const QString& page : pageTexts) {
+            pages.append(QStringList());
+            for (const QString& line : page.split(u'\n')) {
+                // A font's ligatures (fi, fl) would come back as one character each.
+                const QString plain = line.normalized(QString::NormalizationForm_KC).simplified();
+                if (!plain.isEmpty()) pages.last() << plain;
+            }
+        }
+        return pages;
+    }
+
     QTemporaryDir m_home;
+    const QString m_pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
 };
 
 QTEST_MAIN(DesktopTest)

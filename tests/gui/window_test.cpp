@@ -200,7 +200,6 @@ private slots:
     }
 
     // A minimised window is never hidden where no tray could bring it back.
-
     void trayIconAnswersItsClicksAndHidesOnlyWithATray() {
         QMainWindow window;
         QPixmap red(16, 16);  // the program's windows all carry an icon
@@ -243,34 +242,29 @@ private slots:
         QVERIFY(handled);
     }
 
-    void commandLineAnswersAndRefuses_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("output");  // a piece of stdout, then stderr
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "Veredod 2000 1.0.0\n";
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "--resins <FILE>";
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << 1 << "Unknown option 'bogus'";
-        QTest::newRow("two cases")
-            << QStringList{"a.txt", "b.txt"} << 1 << "only one CASE can be opened, not 2";
-    }
-
+    // Help and version need no display; what cannot be opened is refused
+    // with a reason and a failing exit code.
     void commandLineAnswersAndRefuses() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, output);
-        QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"HOME", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME"})
             environment.insert(name, m_session->path(QString()));
         environment.insert("QT_QPA_PLATFORM", "offscreen");
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(VEREDOD_PROGRAM), arguments);
-        QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), exitCode);
-        const QString printed = QString::fromLocal8Bit(program.readAllStandardOutput() +
-                                                       program.readAllStandardError());
-        QVERIFY2(printed.contains(output), qPrintable(printed));
+        const std::tuple<QStringList, int, QString> runs[] = {
+            {{"--version"}, 0, "Veredod 2000 1.0.0\n"},
+            {{"--help"}, 0, "--resins <FILE>"},
+            {{"--bogus"}, 1, "Unknown option 'bogus'"},
+            {{"a.txt", "b.txt"}, 1, "only one CASE can be opened, not 2"}};
+        for (const auto& [arguments, exitCode, output] : runs) {
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(QStringLiteral(VEREDOD_PROGRAM), arguments);
+            QVERIFY(program.waitForFinished(30000));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), exitCode);
+            const QString printed = QString::fromLocal8Bit(program.readAllStandardOutput() +
+                                                           program.readAllStandardError());
+            QVERIFY2(printed.contains(output), qPrintable(printed));
+        }
     }
 
 private:
