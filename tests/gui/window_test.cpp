@@ -98,6 +98,8 @@ private slots:
         QCOMPARE(m_session->cell("txtMatlProp", 0)->cursorPosition(), 0);
         QVERIFY(find("cmbResins")->toolTip().startsWith(kLongName));
         QCOMPARE(QApplication::focusWidget(), find("txtVar_0"));
+        // The whole round, so the tool buttons and the web address, which take
+        // no focus, would show in it if they did.
         QStringList expected = {"optUnits_0", "optSectLength_0", "optScrewType_0"};
         for (int i = 0; i < 6; ++i) expected << QStringLiteral("txtVar_%1").arg(i);
         expected << QStringList({"cmbResins", "cmndAddResin", "cmndDeleteResin"});
@@ -118,8 +120,6 @@ private slots:
         const QStringList stages = TabPath(find("txtVar_5"), 8);
         QCOMPARE(stages.mid(0, 3), QStringList({"txtVar_5", "txtVar_6", "txtVar_7"}));
         QCOMPARE(stages.at(7), QStringLiteral("cmbResins"));
-        QCOMPARE(find("cmndToolBar_4")->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(find("lblWebAddress")->focusPolicy(), Qt::NoFocus);
         QTest::keyClick(m_session->cell("txtMatlProp", 0), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(find<QTabWidget>("sstProperties")->currentIndex(), 1);
     }
