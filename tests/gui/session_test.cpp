@@ -54,7 +54,8 @@ private slots:
         VEREDOD_VERIFY_NONE(m_session.takeProblems());
     }
 
-    // The worked example's figures prove every typed value reached the case.
+    // The drag flow to the digits shows that the typed geometry and speed
+    // reached the case; the binding of every cell is checked further on.
     // VEREDOD_SCREENSHOT names the picture scripts/screenshot.sh takes here.
     void typedWorkedExampleCalculates() {
         m_session.click("optScrewType_1");
