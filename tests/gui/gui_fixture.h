@@ -2,7 +2,8 @@
 #pragma once
 // What the window tests share: a desktop that answers file dialogs from a
 // script, a watchdog against modal boxes nobody expected, resin files made
-// in a temporary folder, and one started window to drive.
+// in a temporary folder, one started window to drive, and the one check
+// that the window shows what the model holds.
 
 #include <gtest/gtest-spi.h>
 
@@ -22,6 +23,13 @@
 class QLineEdit;
 class QListWidget;
 class QWidget;
+
+// A list of problems that must be empty, each one named when it is not.
+#define VEREDOD_VERIFY_NONE(list)                                   \
+    do {                                                            \
+        const QStringList found_ = (list);                          \
+        QVERIFY2(found_.isEmpty(), qPrintable(found_.join(u'\n'))); \
+    } while (false)
 
 namespace veredod::guitest {
 
@@ -49,7 +57,6 @@ public:
     QStringList takeSeen();
 
 private:
-    void check();
     QTimer m_timer;
     QStringList m_seen;
 };
@@ -65,7 +72,6 @@ QStringList ListLines(const QListWidget* list);
 // A started window over a resin database made in a temporary folder.
 class Session {
 public:
-    Session();
     ~Session();
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
@@ -73,7 +79,7 @@ public:
     // resin dialog with that file), shows the window and activates it.
     bool start(const std::vector<ResinRecord>& resins);
 
-    template <class T>
+    template <class T = QWidget>
     T* find(const QString& name) const {
         return window->findChild<T*>(name);
     }
@@ -85,7 +91,12 @@ public:
     void enter(QLineEdit* cell, const QString& text);
     void showTab(int index);
     void click(QWidget* widget);
+    void click(const char* name) { click(find(QString::fromLatin1(name))); }
 
+    // Every widget of the window, and the Operating Point window's text,
+    // that shows other than the model holds: texts, captions, tips,
+    // visibility, choices, lists.
+    QStringList differencesFromModel() const;
     // Problems of the desktop and the watchdog since the last call, for
     // each test's cleanup.
     QStringList takeProblems();
