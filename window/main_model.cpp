@@ -13,7 +13,7 @@ namespace veredod {
 
 namespace {
 
-constexpr const char* kGeometryHelp[6] = {
+constexpr const char* kGeometryHelp[] = {
     "The nominal diameter of the screw",
     "The total length of the metering section of the screw in L/D or in/mm",
     "The depth of the metering section of the screw in in/mm",
@@ -24,7 +24,7 @@ constexpr const char* kGeometryHelp[6] = {
     "The width of the screw flight in in/mm (usually 0.1D)",
 };
 
-constexpr const char* kMatlPropHelp[9] = {
+constexpr const char* kMatlPropHelp[] = {
     "Resin Name and Type (for identification)",
     "Resin cost per unit weight",
     "Molten polymer density",
@@ -36,14 +36,14 @@ constexpr const char* kMatlPropHelp[9] = {
     "Thermal conductivity of the polymer",
 };
 
-constexpr const char* kExtSysHelp[4] = {
+constexpr const char* kExtSysHelp[] = {
     "Temperature of material coming into the extruder (room temperature usually)",
     "Temperature of material coming out of the extruder (the exiting melt temp)",
     "RPM of the screw",
     "Pressure at the exit of the extruder, back pressure",
 };
 
-constexpr const char* kMotorSpecHelp[4] = {
+constexpr const char* kMotorSpecHelp[] = {
     "3 phase Power supply to motor (it varies from country to country, ie 460 V is typical in "
     "North America)",
     "HP of the motor",
@@ -52,17 +52,25 @@ constexpr const char* kMotorSpecHelp[4] = {
     "and divide by 14)",
 };
 
-constexpr const char* kScrewPictureHelp[3] = {
+constexpr const char* kScrewPictureHelp[] = {
     "Multiflighted barrier screw",
     "Single flighted screw geometry",
     "Two stage vented flighted screw geometry",
 };
 
 // Each names the shortcut of its menu item, which the window binds to these keys.
-constexpr const char* kToolBarHelp[6] = {
+constexpr const char* kToolBarHelp[] = {
     "New File (Ctrl+N)", "Open File (Ctrl+O)",        "Save File (Ctrl+S)",
     "Print (Ctrl+P)",    "Perform Calculations (F9)", "About",
 };
+
+// The geometry texts help only the first stage's six cells; every other
+// group has a text for each control, which the build checks.
+template <class Control, std::size_t Size, std::size_t Count>
+void SetHelps(std::array<Control, Size>& controls, const char* const (&helps)[Count]) {
+    static_assert(Count == Size || (Count == 6 && Size == 12));
+    for (std::size_t i = 0; i < Count; ++i) controls[i].help = helps[i];
+}
 
 Cell* CellAt(WindowState& state, CellGroup group, int index) {
     auto pick = [index](auto& cells) -> Cell* {
@@ -171,16 +179,14 @@ void MainModel::txtMatlProp_KeyPress(int index, int keyCode) {
 }
 
 void MainModel::setHelpTexts() {
-    for (int i = 0; i < 6; ++i) {
-        m_state.Label1[i].help = kGeometryHelp[i];
-        m_state.txtVar[i].help = kGeometryHelp[i];
-    }
+    SetHelps(m_state.Label1, kGeometryHelp);
+    SetHelps(m_state.txtVar, kGeometryHelp);
     m_state.cmbResinsHelp = "Resins available for use";
-    for (int i = 0; i < 9; ++i) m_state.txtMatlProp[i].help = kMatlPropHelp[i];
-    for (int i = 0; i < 4; ++i) m_state.txtExtSys[i].help = kExtSysHelp[i];
-    for (int i = 0; i < 4; ++i) m_state.txtMotorSpec[i].help = kMotorSpecHelp[i];
-    for (int i = 0; i < 3; ++i) m_state.picScrew[i].help = kScrewPictureHelp[i];
-    for (int i = 0; i < 6; ++i) m_state.cmndToolBar[i].help = kToolBarHelp[i];
+    SetHelps(m_state.txtMatlProp, kMatlPropHelp);
+    SetHelps(m_state.txtExtSys, kExtSysHelp);
+    SetHelps(m_state.txtMotorSpec, kMotorSpecHelp);
+    SetHelps(m_state.picScrew, kScrewPictureHelp);
+    SetHelps(m_state.cmndToolBar, kToolBarHelp);
 }
 
 // The captions that no unit system changes; the others come with optUnits_Click.
