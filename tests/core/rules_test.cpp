@@ -84,7 +84,14 @@ Words Result(const Words& args) {
             if (double* field = CaseFileField(c, line, modes.screwType))
                 *field = data.numbers[line].value();
         }
-        return {CaseFileText(c, modes, data.resinIndex.value()) == bytes ? "" : "changed"};
+        const std::string text = CaseFileText(c, modes, *data.resinIndex, data.die.value_or(Die{}));
+        return {text == bytes ? "" : "changed"};
+    }
+    if (f == "dieblock") {
+        const CaseFileData data = ReadCaseFile(CaseFileText(Case{}, Modes{}, 0) + args.at(1));
+        Words read = {data.die ? FormatDie(*data.die) : "none"};
+        read.insert(read.end(), data.errors.begin(), data.errors.end());
+        return read;
     }
     if (f.starts_with("resin")) {
         const std::string bytes =
