@@ -35,10 +35,12 @@ ResinTable Newtonian(double n = 1) {
 // from the metering formulas: drag flow 55.45391 kg/hr, falling 0.01171571
 // kg/hr per bar.
 Case NewtonianScrew() {
-    return {.ScrewDiameter = 60, .MeteringLength = 20, .MeteringDepth = 3, .MeteringLead = 60,
-            .FlightClearance = 0.06, .FlightWidth = 6, .MaterialTempIn = 20,
-            .MaterialTempOut = 220, .ScrewRpm = 60, .PowerSupply = 400, .PowerAvailable = 7.5,
-            .MotorSpeed = 1500, .GearBoxSpeed = 25};
+    Case c;
+    c.ScrewDiameter = 60, c.MeteringLength = 20, c.MeteringDepth = 3, c.MeteringLead = 60;
+    c.FlightClearance = 0.06, c.FlightWidth = 6, c.ScrewRpm = 60;
+    c.MaterialTempIn = 20, c.MaterialTempOut = 220;
+    c.PowerSupply = 400, c.PowerAvailable = 7.5, c.MotorSpeed = 1500, c.GearBoxSpeed = 25;
+    return c;
 }
 
 Case With(Case c, double Case::*field, double value) {
@@ -86,6 +88,9 @@ TEST(OperatingPoint, NewtonianCaseMatchesTheHandWorkedPoint) {
 
 TEST(OperatingPoint, SweepAndChartsPrintTheGoldenFigures) {
     const Modes twoStage{ScrewType::TwoStage, UnitSystem::Metric};
+    const Modes us{ScrewType::SingleFlighted, UnitSystem::US};
+    ResinTable noResin = Newtonian();
+    noResin.CurrentResin = 3;
     // Drives strong enough to leave only the vent to warn of.
     const Case metricTwoStage = With(MetricTwoStageCase(), &Case::PowerAvailable, 100);
     const struct {
@@ -101,22 +106,19 @@ TEST(OperatingPoint, SweepAndChartsPrintTheGoldenFigures) {
          Newtonian(), kSingleMetric, "circular:d=5,l=20"},
         {"metric worked", MetricWorkedCase(), TableOf(MetricWorkedResin()), kSingleMetric,
          "circular:count=2,d=5.08,l=25.4;slit:w=127,h=2.54,l=50.8"},
-        {"US worked", UsWorkedCase(), TableOf(UsWorkedResin()),
-         {ScrewType::SingleFlighted, UnitSystem::US},
+        {"US worked", UsWorkedCase(), TableOf(UsWorkedResin()), us,
          "circular:count=2,d=0.2,l=1;slit:w=5,h=0.1,l=2"},
         {"two stage, deep second stage",
          WithSecondStage(metricTwoStage, 63.5, 20, 4.5, 63.5, 0.0635, 6.35, 138),
          TableOf(MetricWorkedResin()), twoStage, "circular:d=5,l=20"},
-        {"two stage", metricTwoStage, TableOf(MetricWorkedResin()), twoStage,
-         "circular:d=5,l=20"},
+        {"two stage", metricTwoStage, TableOf(MetricWorkedResin()), twoStage, "circular:d=5,l=20"},
         {"two stage, narrow die", metricTwoStage, TableOf(MetricWorkedResin()), twoStage,
          "circular:d=0.5,l=20"},
         {"no die", NewtonianScrew(), Newtonian(), kSingleMetric, ""},
-        {"no resin", NewtonianScrew(), {{Newtonian().Resins}, 0, 3}, kSingleMetric,
-         "circular:d=5,l=20"},
+        {"no resin", NewtonianScrew(), noResin, kSingleMetric, "circular:d=5,l=20"},
         {"n = 0", NewtonianScrew(), Newtonian(0), kSingleMetric, "circular:d=5,l=20"},
-        {"standing screw", With(NewtonianScrew(), &Case::ScrewRpm, 0), Newtonian(),
-         kSingleMetric, "circular:d=5,l=20"},
+        {"standing screw", With(NewtonianScrew(), &Case::ScrewRpm, 0), Newtonian(), kSingleMetric,
+         "circular:d=5,l=20"},
     };
     std::ostringstream out;
     for (const auto& row : rows) {
@@ -135,13 +137,13 @@ TEST(OperatingPoint, SweepAndChartsPrintTheGoldenFigures) {
             out << "  " << line << "\n";
     }
     const auto sweep = [](const char* range) {
-        return SweepSpeeds(NewtonianScrew(), Newtonian(), kSingleMetric,
-                           DieOf("circular:d=5,l=20"), ParseSpeedRange(range).range);
+        return SweepSpeeds(NewtonianScrew(), Newtonian(), kSingleMetric, DieOf("circular:d=5,l=20"),
+                           ParseSpeedRange(range).range);
     };
     out << "Sweep rpm=1:2:0.1 ends at " << Number(sweep("1:2:0.1").rows.back().rpm) << "\n"
         << SweepCsv(sweep("1:2:0.1").rows) << SweepCsv(sweep("rpm=20:120:20").rows);
-    const Characteristics chart = CharacteristicsOf(NewtonianScrew(), Newtonian(), kSingleMetric,
-                                                    DieOf("circular:d=5,l=20"));
+    const Characteristics chart =
+        CharacteristicsOf(NewtonianScrew(), Newtonian(), kSingleMetric, DieOf("circular:d=5,l=20"));
     for (const ScrewLine& line : chart.screwLines) {
         out << "Screw line at " << Number(line.rpm) << " rpm:";
         for (const ChartPoint& point : line.points)

@@ -10,19 +10,21 @@
 namespace veredod::testing {
 
 inline Case UsWorkedCase() {
-    return {.ScrewDiameter = 2.5, .MeteringLength = 20, .MeteringDepth = 0.125,
-            .MeteringLead = 2.5, .FlightClearance = 0.0025, .FlightWidth = 0.25,
-            .MaterialTempIn = 70, .MaterialTempOut = 450, .ScrewRpm = 100,
-            .SystemBackPressure = 2000, .PowerSupply = 460, .PowerAvailable = 50,
-            .MotorSpeed = 1750, .GearBoxSpeed = 125};
+    Case c;
+    c.ScrewDiameter = 2.5, c.MeteringLength = 20, c.MeteringDepth = 0.125, c.MeteringLead = 2.5;
+    c.FlightClearance = 0.0025, c.FlightWidth = 0.25, c.SystemBackPressure = 2000;
+    c.ScrewRpm = 100, c.MaterialTempIn = 70, c.MaterialTempOut = 450;
+    c.PowerSupply = 460, c.PowerAvailable = 50, c.MotorSpeed = 1750, c.GearBoxSpeed = 125;
+    return c;
 }
 
 inline Case MetricWorkedCase() {
-    return {.ScrewDiameter = 63.5, .MeteringLength = 20, .MeteringDepth = 3.175,
-            .MeteringLead = 63.5, .FlightClearance = 0.0635, .FlightWidth = 6.35,
-            .MaterialTempIn = 21, .MaterialTempOut = 232, .ScrewRpm = 100,
-            .SystemBackPressure = 138, .PowerSupply = 460, .PowerAvailable = 37,
-            .MotorSpeed = 1750, .GearBoxSpeed = 125};
+    Case c;
+    c.ScrewDiameter = 63.5, c.MeteringLength = 20, c.MeteringDepth = 3.175, c.MeteringLead = 63.5;
+    c.FlightClearance = 0.0635, c.FlightWidth = 6.35, c.SystemBackPressure = 138;
+    c.ScrewRpm = 100, c.MaterialTempIn = 21, c.MaterialTempOut = 232;
+    c.PowerSupply = 460, c.PowerAvailable = 37, c.MotorSpeed = 1750, c.GearBoxSpeed = 125;
+    return c;
 }
 
 // The resins in file order: name, metric, cost, melt and solid density, K, n,
@@ -37,8 +39,8 @@ inline ResinRecord MetricWorkedResin() {
 
 // A second stage: diameter, L/D, depth, lead, clearance, flight width, back
 // pressure.
-inline Case WithSecondStage(Case c, double d, double l, double h, double lead, double e,
-                            double w, double pressure) {
+inline Case WithSecondStage(Case c, double d, double l, double h, double lead, double e, double w,
+                            double pressure) {
     c.SecondScrewDiameter = d, c.SecondMeteringLength = l, c.SecondMeteringDepth = h;
     c.SecondMeteringLead = lead, c.SecondFlightClearance = e, c.SecondFlightWidth = w;
     c.SecondStageBackPressure = pressure;
