@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The die's drops and the operating point against figures worked by hand;
+// The operating point against figures worked by hand (the die's drops are in
+// tests/data/rules.txt);
 // all else the die gives on a few screws is printed to the last digit and
 // compared with tests/data/die_figures.txt.
 #include "model/die.h"
@@ -10,7 +11,6 @@
 
 #include "core/worked_examples.h"
 #include "model/operating_point.h"
-#include "support/golden_rows.h"
 #include "support/temp_folder.h"
 #include "support/words.h"
 
@@ -26,9 +26,8 @@ Die DieOf(const std::string& text) {
     return parse.die;
 }
 
-// A Newtonian melt of water's density: 36 kg/hr is 10^4 mm^3/s.
 ResinTable Newtonian(double n = 1) {
-    return TableOf({"", false, 1, 1000, 0, 1000, n, 2000, 100000, 0});
+    return TableOf(NewtonianResin(n));
 }
 
 // A 60 mm screw at 60 rpm on the Newtonian melt; its line is worked by hand
@@ -46,30 +45,6 @@ Case NewtonianScrew() {
 Case With(Case c, double Case::*field, double value) {
     c.*field = value;
     return c;
-}
-
-TEST(Die, TextsDropsAndRangesMatchTheGoldenRows) {
-    for (const auto& row : GoldenRows("die_texts.txt")) {
-        const std::string& kind = row.at(0);
-        if (kind == "drop") {
-            const double n = std::stod(row.at(2)), bar = std::stod(row.at(3));
-            const auto drop = [&](double index) {
-                return DiePressureDrop(DieOf(row[1]), Newtonian(index).Resins[0],
-                                       UnitSystem::Metric, 36);
-            };
-            EXPECT_NEAR(drop(n), bar, bar * 1e-13) << row[1] << " n=" << n;
-            // The power law tends to its Newtonian form.
-            if (n == 1) {
-                EXPECT_NEAR(drop(1 + 1e-9), bar, bar * 1e-7) << row[1];
-            }
-        } else if (kind == "format") {
-            EXPECT_EQ(FormatDie(DieOf(row.at(1))), row.at(2));
-        } else if (kind == "die") {
-            EXPECT_EQ(ParseDie(row.at(1)).error, row.at(2)) << row[1];
-        } else {
-            EXPECT_EQ(ParseSpeedRange(row.at(1)).error, row.at(2)) << row[1];
-        }
-    }
 }
 
 TEST(OperatingPoint, NewtonianCaseMatchesTheHandWorkedPoint) {

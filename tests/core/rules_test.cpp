@@ -14,8 +14,10 @@
 #include <sstream>
 
 #include "casefile/case_file.h"
+#include "core/worked_examples.h"
 #include "entry/cell_reading.h"
 #include "model/number_form.h"
+#include "model/operating_point.h"
 #include "model/qpround.h"
 #include "model/text.h"
 #include "resins/resin_file.h"
@@ -87,6 +89,17 @@ Words Result(const Words& args) {
         const std::string text = CaseFileText(c, modes, *data.resinIndex, data.die.value_or(Die{}));
         return {text == bytes ? "" : "changed"};
     }
+    if (f == "drop") {
+        const double bar =
+            DiePressureDrop(ParseDie(args.at(1)).die, testing::NewtonianResin(Value(args.at(2))),
+                            UnitSystem::Metric, 36);
+        return {Number(bar, std::stoi(args.at(3)))};
+    }
+    if (f == "die" || f == "dieformat") {
+        const DieParse parse = ParseDie(args.at(1));
+        return {f == "die" || !parse.error.empty() ? parse.error : FormatDie(parse.die)};
+    }
+    if (f == "range") return {ParseSpeedRange(args.at(1)).error};
     if (f == "dieblock") {
         const CaseFileData data = ReadCaseFile(CaseFileText(Case{}, Modes{}, 0) + args.at(1));
         Words read = {data.die ? FormatDie(*data.die) : "none"};
@@ -136,6 +149,7 @@ TEST(Rules, GiveWhatTheTableSays) {
         if (words[0] == "parse" || words[0] == "lenient" || words[0] == "strict") {
             expected[0] = expected[0] == "none" ? "none" : Number(Value(expected[0]));
         }
+        if (words[0] == "drop") expected[0] = Number(Value(expected[0]), std::stoi(words[3]));
         EXPECT_EQ(Result(args), expected) << line;
     }
 }

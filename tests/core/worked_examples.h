@@ -37,6 +37,11 @@ inline ResinRecord MetricWorkedResin() {
     return {"LDPE general purpose", true, 2.2, 750, 920, 13790, 0.35, 2100, 116000, 0.24};
 }
 
+// A Newtonian melt (at n = 1) of water's density: 36 kg/hr is 10^4 mm^3/s.
+inline ResinRecord NewtonianResin(double n = 1) {
+    return {"", false, 1, 1000, 0, 1000, n, 2000, 100000, 0};
+}
+
 // A second stage: diameter, L/D, depth, lead, clearance, flight width, back
 // pressure.
 inline Case WithSecondStage(Case c, double d, double l, double h, double lead, double e, double w,
