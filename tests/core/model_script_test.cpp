@@ -252,6 +252,10 @@ private:
         }
         if (a == "pdf-error") m_desktop.pdfError = last;
         if (a == "current-resin") m.mutableResins().CurrentResin = n(1);
+        // What no cell can type: any number of the case or a resin, any resin name.
+        if (a == "set-case") reinterpret_cast<double*>(&m.mutableCase())[n(1)] = std::stod(last);
+        if (a == "set-resin") m.mutableResins().Resins.at(n(1)).number(n(2)) = std::stod(last);
+        if (a == "set-name") m.mutableResins().Resins.at(n(1)).ResinName = last;
         if (a == "answer") m_desktop.answerFileDialog(path(last));
         if (a == "startup" || a == "start") say(m.startUp() ? "= true" : "= false");
         if (a == "printer") m_desktop.answerPrint(w.at(1) == "ok", w.size() > 2 ? last : "");
