@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The operating point against figures worked by hand (the die's drops are in
-// tests/data/rules.txt);
-// all else the die gives on a few screws is printed to the last digit and
-// compared with tests/data/die_figures.txt.
+// The operating point against figures worked by hand; all else it, the sweep
+// and the charts give on a few screws is printed to the last digit and
+// compared with tests/data/die_figures.txt. The die's drops and texts are
+// rows of tests/data/rules.txt.
 #include "model/die.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +61,7 @@ TEST(OperatingPoint, NewtonianCaseMatchesTheHandWorkedPoint) {
     EXPECT_NEAR(p.specificEnergy, 0.2060579563642832, 1e-14);
 }
 
-TEST(OperatingPoint, SweepAndChartsPrintTheGoldenFigures) {
+TEST(OperatingPoint, PointsSweepsAndChartsGiveTheGoldenFigures) {
     const Modes twoStage{ScrewType::TwoStage, UnitSystem::Metric};
     const Modes us{ScrewType::SingleFlighted, UnitSystem::US};
     ResinTable noResin = Newtonian();
