@@ -59,8 +59,9 @@ inline std::string Escaped(std::string_view text) {
     return out;
 }
 
-// Enough digits to tell any two doubles apart that a test cares about; a NaN
-// is "nan" whatever its sign bit, which differs between processors.
+// Enough digits to tell any two doubles apart that a test cares about, or
+// `digits` significant ones; a NaN is "nan" whatever its sign bit, which
+// differs between processors.
 inline std::string Number(double value, int digits = 15) {
     if (std::isnan(value)) return "nan";
     char text[40];
