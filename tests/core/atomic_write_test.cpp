@@ -4,12 +4,14 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 
@@ -55,39 +57,17 @@ TEST(WriteFileAtomically, CreatesAndReplacesFilesKeepingTheirMode) {
     EXPECT_FALSE(WriteFileAtomically("", "x").ok);
 }
 
-TEST(WriteFileAtomically, FailureSaysWhyAndLeavesEverythingAsItWas) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"missing/resins.dat", "No such file or directory"},
-        {"a folder", "Is a directory"},
-        {"resins.dat/inner.dat", "Not a directory"},
-        {"loop", "Too many levels of symbolic links"},
-    };
-    for (const auto& [where, reason] : rows) {
-        TempFolder folder;
-        WriteBytes(folder.path("resins.dat"), kOld);
-        fs::create_directory(folder.root() / "a folder");
-        fs::create_symlink("loop", folder.path("loop"));
-        const std::vector<std::string> before = Snapshot(folder);
-        const WriteOutcome outcome = WriteFileAtomically(folder.path(where), "new bytes");
-        EXPECT_FALSE(outcome.ok);
-        EXPECT_EQ(outcome.error, reason);
-        EXPECT_EQ(ReadBytes(folder.path("resins.dat")), kOld);
-        EXPECT_EQ(Snapshot(folder), before);
-    }
-    EXPECT_EQ(SaveFailedMessage("/tmp/x/resins.dat", "No such file or directory"),
-              "Could not save /tmp/x/resins.dat: No such file or directory. The file on disk was "
-              "left as it was.");
-}
-
-// Saves that renaming a temporary over the file would get wrong, each done
-// in a child process as an ordinary user (root ignores folder permissions):
-// the file's inode, links, owner and permissions must survive, and a save
-// that fails part way must leave the old bytes.
+// Saves that renaming a temporary over the file would get wrong, and saves
+// that cannot be done, each in a child process as an ordinary user (root
+// ignores folder permissions): the file's inode, links, owner and permissions
+// must survive, and a save that fails, even part way, must say why and leave
+// the old bytes.
 constexpr uid_t kNobody = 65534;
 const std::string kNew(200, 'n');
 
-// Every folder holds resins.dat and a chain of symbolic links to it,
-// chained.dat -> link.dat -> resins.dat.
+// Every folder holds resins.dat, a chain of symbolic links to it,
+// chained.dat -> link.dat -> resins.dat, a link "loop" to itself and a
+// folder.
 struct SaveCase {
     const char* name;
     const char* saved;  // the name the save is given
@@ -108,15 +88,23 @@ const SaveCase kSaveCases[] = {
      "Permission denied"},
     {"FailedRewriteRestoresTheOldBytes", "resins.dat", 0644, 0700, true, false, 100,
      "File too large"},
+    {"MissingFolder", "missing/resins.dat", 0644, 0700, false, false, RLIM_INFINITY,
+     "No such file or directory"},
+    {"Folder", "a folder", 0644, 0700, false, false, RLIM_INFINITY, "Is a directory"},
+    {"FileAsFolder", "resins.dat/inner.dat", 0644, 0700, false, false, RLIM_INFINITY,
+     "Not a directory"},
+    {"LinkLoop", "loop", 0644, 0700, false, false, RLIM_INFINITY,
+     "Too many levels of symbolic links"},
 };
 
 // The outcome of the save, or nothing when no ordinary user can run it.
 std::optional<WriteOutcome> SaveAsOrdinaryUser(const TempFolder& folder, const SaveCase& row) {
-    int channel[2];
-    if (::pipe(channel) != 0) return std::nullopt;
+    constexpr size_t kErrorSize = 256;
+    auto* error = static_cast<char*>(
+        ::mmap(nullptr, kErrorSize, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+    if (error == MAP_FAILED) return std::nullopt;
     const pid_t child = ::fork();
     if (child == 0) {
-        ::close(channel[0]);
         if (::geteuid() == 0 &&
             (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
             ::_exit(2);
@@ -126,29 +114,20 @@ std::optional<WriteOutcome> SaveAsOrdinaryUser(const TempFolder& folder, const S
         const rlimit limit{row.sizeLimit, row.sizeLimit};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const WriteOutcome outcome = WriteFileAtomically(folder.path(row.saved), kNew);
-        [[maybe_unused]] const ssize_t sent =
-            ::write(channel[1], outcome.error.data(), outcome.error.size());
+        std::snprintf(error, kErrorSize, "%s", outcome.error.c_str());
         ::_exit(outcome.ok ? 0 : 1);
     }
-    ::close(channel[1]);
-    WriteOutcome outcome;
-    char chunk[256];
-    for (ssize_t got; (got = ::read(channel[0], chunk, sizeof chunk)) > 0;) {
-        outcome.error.append(chunk, static_cast<size_t>(got));
-    }
-    ::close(channel[0]);
     int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
-        WEXITSTATUS(status) == 2) {
-        return std::nullopt;
-    }
-    outcome.ok = WEXITSTATUS(status) == 0;
-    return outcome;
+    const bool ran = child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+                     WEXITSTATUS(status) != 2;
+    const WriteOutcome outcome{WEXITSTATUS(status) == 0, error};
+    ::munmap(error, kErrorSize);
+    return ran ? std::optional(outcome) : std::nullopt;
 }
 
-class SaveWhereRenameWouldHarm : public ::testing::TestWithParam<SaveCase> {};
+class AtomicSave : public ::testing::TestWithParam<SaveCase> {};
 
-TEST_P(SaveWhereRenameWouldHarm, KeepsTheFileAndItsNames) {
+TEST_P(AtomicSave, KeepsTheFileAndItsNames) {
     const SaveCase& row = GetParam();
     if (row.foreignOwner && ::geteuid() != 0) GTEST_SKIP() << "only root can give a file away";
     TempFolder folder;
@@ -157,6 +136,8 @@ TEST_P(SaveWhereRenameWouldHarm, KeepsTheFileAndItsNames) {
         fs::create_hard_link(folder.path("resins.dat"), folder.path("other name.dat"));
     fs::create_symlink("resins.dat", folder.path("link.dat"));
     fs::create_symlink(folder.path("link.dat"), folder.path("chained.dat"));
+    fs::create_symlink("loop", folder.path("loop"));
+    fs::create_directory(folder.root() / "a folder");
     ::chmod(folder.path("resins.dat").c_str(), row.fileMode);
     if (::geteuid() == 0) {
         for (const auto& entry : fs::directory_iterator(folder.root())) {
@@ -173,11 +154,13 @@ TEST_P(SaveWhereRenameWouldHarm, KeepsTheFileAndItsNames) {
     EXPECT_EQ(outcome->error, row.error);
     EXPECT_EQ(Snapshot(folder), before);
     for (const auto& entry : fs::directory_iterator(folder.root())) {
-        EXPECT_EQ(ReadBytes(entry.path()), *row.error == 0 ? kNew : kOld) << entry.path();
+        if (entry.path().filename() != "loop" && !entry.is_directory()) {
+            EXPECT_EQ(ReadBytes(entry.path()), *row.error == 0 ? kNew : kOld) << entry.path();
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SaveWhereRenameWouldHarm, ::testing::ValuesIn(kSaveCases),
+INSTANTIATE_TEST_SUITE_P(Cases, AtomicSave, ::testing::ValuesIn(kSaveCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

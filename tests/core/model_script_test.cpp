@@ -53,6 +53,18 @@ void Put(Dump& d, const std::string& key, const OptionGroup& group) {
     Put(d, key, group.captions);
     Put(d, key + ".selected", std::to_string(group.selected));
 }
+// Keys and values in turn.
+template <class Value, class... Rest>
+void Put(Dump& d, const std::string& key, const Value& value, const Rest&... rest) {
+    Put(d, key, value);
+    if constexpr (sizeof...(rest) > 0) Put(d, rest...);
+}
+
+std::string Replaced(std::string text, std::string_view from, std::string_view to) {
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
+}
 
 // `watch` adds the status line, the results' hover texts, the cells'
 // lenient-reading marks, the die tab (a disabled cell shows as -) and the
@@ -66,8 +78,7 @@ Dump Snapshot(const MainModel& model, const fs::path& folder, bool watch) {
                 Put(d, key + "[" + std::to_string(i) + "].mark", cells[i].warningTip);
     };
     if (watch) {
-        Put(d, "statusBar", s.statusBar);
-        Put(d, "lstResultsTips", s.lstResultsTips);
+        Put(d, "statusBar", s.statusBar, "lstResultsTips", s.lstResultsTips);
         marks("txtVar", s.txtVar), marks("txtExtSys", s.txtExtSys);
         marks("txtMotorSpec", s.txtMotorSpec), marks("txtMatlProp", s.txtMatlProp);
         for (size_t r = 0; r < s.tabDie.rows.size(); ++r) {
@@ -75,8 +86,8 @@ Dump Snapshot(const MainModel& model, const fs::path& folder, bool watch) {
             for (const DieCell& c : s.tabDie.rows[r].cells) row += (c.enabled ? c.text : "-") + " ";
             Put(d, "tabDie[" + std::to_string(r) + "]", row);
         }
-        Put(d, "tabDie.selected", std::to_string(s.tabDie.selectedRow));
-        Put(d, "tabDie.status", s.tabDie.status);
+        Put(d, "tabDie.selected", std::to_string(s.tabDie.selectedRow), "tabDie.status",
+            s.tabDie.status);
         const OperatingPointState& op = s.frmOperatingPoint;
         Put(d, "op",
             std::to_string(op.revision) + (op.visible ? " open" : "") +
@@ -86,38 +97,20 @@ Dump Snapshot(const MainModel& model, const fs::path& folder, bool watch) {
                                    ? 0
                                    : op.chartCharacteristics.series.back().points.size()) +
                 " sweep " + std::to_string(model.sweep().rows.size()));
-        Put(d, "op.text", op.txtOperatingPoint);
-        Put(d, "op.sweep", op.sweepText);
-        Put(d, "op.sweepMessage", op.chartSweep.message);
+        Put(d, "op.text", op.txtOperatingPoint, "op.sweep", op.sweepText, "op.sweepMessage",
+            op.chartSweep.message);
     }
-    Put(d, "caption", s.caption);
-    Put(d, "frameScrewType", s.frameScrewTypeCaption);
-    Put(d, "optScrewType", s.optScrewType);
-    Put(d, "optUnits", s.optUnits);
-    Put(d, "optSectLength", s.optSectLength);
-    Put(d, "picScrew", s.picScrew);
-    Put(d, "Label5", s.Label5);
-    Put(d, "Label1", s.Label1);
-    Put(d, "txtVar", s.txtVar);
-    Put(d, "Label2", s.Label2);
-    Put(d, "txtMatlProp", s.txtMatlProp);
-    Put(d, "Label3", s.Label3);
-    Put(d, "txtExtSys", s.txtExtSys);
-    Put(d, "Label4", s.Label4);
-    Put(d, "txtMotorSpec", s.txtMotorSpec);
-    Put(d, "cmbResins.help", s.cmbResinsHelp);
-    Put(d, "cmbResins", s.cmbResins);
-    Put(d, "cmbResins.index", std::to_string(s.cmbResinsIndex));
-    Put(d, "cmbResins.revision", std::to_string(s.resinListRevision));
-    Put(d, "cmndAddResin", s.cmndAddResin);
-    Put(d, "cmndDeleteResin", s.cmndDeleteResin);
-    Put(d, "cmndToolBar", s.cmndToolBar);
-    Put(d, "lstResults", s.lstResults);
-    Put(d, "lstResults.font", s.lstResultsFont);
-    Put(d, "lstResults.revision", std::to_string(s.resultsRevision));
-    Put(d, "lblWebAddress", s.lblWebAddress);
-    Put(d, "CaseFile", s.CaseFile);
-    Put(d, "ResinFile", s.ResinFile);
+    Put(d, "caption", s.caption, "frameScrewType", s.frameScrewTypeCaption, "optScrewType",
+        s.optScrewType, "optUnits", s.optUnits, "optSectLength", s.optSectLength, "picScrew",
+        s.picScrew, "Label5", s.Label5, "Label1", s.Label1, "txtVar", s.txtVar, "Label2", s.Label2,
+        "txtMatlProp", s.txtMatlProp, "Label3", s.Label3, "txtExtSys", s.txtExtSys, "Label4",
+        s.Label4, "txtMotorSpec", s.txtMotorSpec, "cmbResins.help", s.cmbResinsHelp, "cmbResins",
+        s.cmbResins, "cmbResins.index", std::to_string(s.cmbResinsIndex), "cmbResins.revision",
+        std::to_string(s.resinListRevision), "cmndAddResin", s.cmndAddResin, "cmndDeleteResin",
+        s.cmndDeleteResin, "cmndToolBar", s.cmndToolBar, "lstResults", s.lstResults,
+        "lstResults.font", s.lstResultsFont, "lstResults.revision",
+        std::to_string(s.resultsRevision), "lblWebAddress", s.lblWebAddress, "CaseFile", s.CaseFile,
+        "ResinFile", s.ResinFile);
 
     static_assert(std::is_trivially_copyable_v<Case> && sizeof(Case) % sizeof(double) == 0);
     std::array<double, sizeof(Case) / sizeof(double)> numbers;
@@ -175,37 +168,18 @@ public:
             before = after;
             if (line[0] == '>') out += m_said;
         }
-        for (size_t at; (at = out.find(VEREDOD_SOURCE_DIR)) != std::string::npos;)
-            out.replace(at, std::strlen(VEREDOD_SOURCE_DIR), "{src}");
-        const std::string root = m_folder.root().string();
-        for (size_t at; (at = out.find(root)) != std::string::npos;)
-            out.replace(at, root.size(), "{tmp}");
-        for (size_t at; (at = out.find(kLongName)) != std::string::npos;)
-            out.replace(at, kLongName.size(), "{long}");
+        out =
+            Replaced(Replaced(out, VEREDOD_SOURCE_DIR, "{src}"), m_folder.root().string(), "{tmp}");
         // The sign a NaN prints with differs between processors.
-        for (size_t at; (at = out.find("-nan")) != std::string::npos;) out.erase(at, 1);
-        return out;
+        return Replaced(Replaced(out, kLongName, "{long}"), "-nan", "nan");
     }
 
 private:
     void say(const std::string& line) { m_said += "  " + line + "\n"; }
 
     // A word with {tmp} for the scratch folder and {long} for kLongName.
-    std::string path(std::string word) const {
-        for (size_t at; (at = word.find("{long}")) != std::string::npos;)
-            word.replace(at, 6, kLongName);
-        for (size_t at; (at = word.find("{tmp}")) != std::string::npos;)
-            word.replace(at, 5, m_folder.root().string());
-        return word;
-    }
-
-    static CellGroup Group(const std::string& name) {
-        static const std::map<std::string, CellGroup> kGroups = {
-            {"Var", CellGroup::Var},
-            {"ExtSys", CellGroup::ExtSys},
-            {"MotorSpec", CellGroup::MotorSpec},
-            {"MatlProp", CellGroup::MatlProp}};
-        return kGroups.at(name);
+    std::string path(const std::string& word) const {
+        return Replaced(Replaced(word, "{long}", kLongName), "{tmp}", m_folder.root().string());
     }
 
     void act(const Words& w) {
@@ -240,21 +214,21 @@ private:
             {"toolbar", &MainModel::cmndToolBar_Click},
             {"click-length", &MainModel::optSectLength_Click},
             {"die-row", &MainModel::selectDieRow}};
-        static const std::map<std::string, void (MainModel::*)(int, int)> kKeys = {
-            {"Var", &MainModel::txtVar_KeyPress},
-            {"ExtSys", &MainModel::txtExtSys_KeyPress},
-            {"MotorSpec", &MainModel::txtMotorSpec_KeyPress},
-            {"MatlProp", &MainModel::txtMatlProp_KeyPress}};
+        static const std::map<std::string, std::pair<CellGroup, void (MainModel::*)(int, int)>>
+            kGroups = {{"Var", {CellGroup::Var, &MainModel::txtVar_KeyPress}},
+                       {"ExtSys", {CellGroup::ExtSys, &MainModel::txtExtSys_KeyPress}},
+                       {"MotorSpec", {CellGroup::MotorSpec, &MainModel::txtMotorSpec_KeyPress}},
+                       {"MatlProp", {CellGroup::MatlProp, &MainModel::txtMatlProp_KeyPress}}};
         MainModel& m = *m_model;
         const std::string& a = w.at(0);
         auto n = [&w](size_t i) { return std::stoi(w.at(i)); };
         const std::string last = w.size() > 1 ? w.back() : "";
         if (kCommands.count(a)) return (m.*kCommands.at(a))();
         if (kChoices.count(a)) return (m.*kChoices.at(a))(n(1));
-        if (a == "key") return (m.*kKeys.at(w.at(1)))(n(2), n(3));
-        if (a == "text" || a == "type")
-            m.setCellText(Group(w.at(1)), n(2), w.size() > 3 ? last : "");
-        if (a == "commit" || a == "type") return m.commitCell(Group(w.at(1)), n(2));
+        const auto group = [&w] { return kGroups.at(w.at(1)).first; };
+        if (a == "key") return (m.*kGroups.at(w.at(1)).second)(n(2), n(3));
+        if (a == "text" || a == "type") m.setCellText(group(), n(2), w.size() > 3 ? last : "");
+        if (a == "commit" || a == "type") return m.commitCell(group(), n(2));
         if (a == "format")
             m_model = std::make_unique<MainModel>(m_desktop, NumberFormat{w[1][0], w[2][0]});
         if (a == "copy" || a == "start") {
@@ -278,6 +252,10 @@ private:
         }
         if (a == "pdf-error") m_desktop.pdfError = last;
         if (a == "current-resin") m.mutableResins().CurrentResin = n(1);
+        // What no cell can type: any number of the case or a resin, any resin name.
+        if (a == "set-case") reinterpret_cast<double*>(&m.mutableCase())[n(1)] = std::stod(last);
+        if (a == "set-resin") m.mutableResins().Resins.at(n(1)).number(n(2)) = std::stod(last);
+        if (a == "set-name") m.mutableResins().Resins.at(n(1)).ResinName = last;
         if (a == "answer") m_desktop.answerFileDialog(path(last));
         if (a == "startup" || a == "start") say(m.startUp() ? "= true" : "= false");
         if (a == "printer") m_desktop.answerPrint(w.at(1) == "ok", w.size() > 2 ? last : "");
@@ -323,14 +301,7 @@ private:
         for (const std::string& address : m_desktop.openedAddresses) say("open " + address);
         for (bool busy : m_desktop.busyChanges) say(busy ? "busy" : "not busy");
         if (m_desktop.aboutShown > 0) say("About window x" + std::to_string(m_desktop.aboutShown));
-        m_desktop.messages.clear();
-        m_desktop.dialogs.clear();
-        m_desktop.printed.clear();
-        m_desktop.pdfs.clear();
-        m_desktop.previewed.clear();
-        m_desktop.openedAddresses.clear();
-        m_desktop.busyChanges.clear();
-        m_desktop.aboutShown = 0;
+        static_cast<DesktopRecords&>(m_desktop) = {};
     }
 
     void changes(const Dump& before, const Dump& after) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The number and file rules, from the table in tests/data/rules.txt, and the
-// few cases too large or too random for a table.
+// The worked examples, the number, file and die text rules, from the table
+// in tests/data/rules.txt, and the few cases too large or too random for a
+// table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,11 +15,15 @@
 #include <sstream>
 
 #include "casefile/case_file.h"
+#include "core/worked_examples.h"
 #include "entry/cell_reading.h"
+#include "model/calc.h"
 #include "model/number_form.h"
+#include "model/operating_point.h"
 #include "model/qpround.h"
 #include "model/text.h"
 #include "resins/resin_file.h"
+#include "support/scripted_desktop.h"
 #include "support/temp_folder.h"
 #include "support/words.h"
 
@@ -34,6 +39,45 @@ double Value(const std::string& word) {
 
 std::string Shown(std::optional<double> value) {
     return value ? Number(*value) : "none";
+}
+
+Modes ModesOf(const CaseFileData& data) {
+    return {data.screwType.value(), data.unitSystem.value(), data.sectionLengthMode.value()};
+}
+
+Case CaseOf(const CaseFileData& data) {
+    Case c;
+    for (int line = 4; line <= kCaseFileLines; ++line) {
+        if (double* field = CaseFileField(c, line, *data.screwType))
+            *field = data.numbers[line].value();
+    }
+    return c;
+}
+
+// The worked example examples/`name` on the resins of data/resins.dat: its
+// figures that differ by more than half a unit of the last digit given, and
+// any message.
+Words WorkedExampleMisses(const std::string& name, const Words& given) {
+    const CaseFileData data = LoadCaseFile(testing::SourcePath("examples/" + name));
+    ResinTable resins{LoadResinDatabase(testing::SourcePath("data/resins.dat")).records};
+    resins.LastResin = static_cast<int>(resins.Resins.size()) - 1;
+    resins.CurrentResin = data.resinIndex.value();
+    Case c = CaseOf(data);
+    testing::ScriptedDesktop desktop;
+    CalcCells(c, resins, ModesOf(data), desktop);
+    Words misses;
+    for (const testing::RecordedMessage& message : desktop.takeMessages())
+        misses.push_back(message.text);
+    static constexpr double Case::*kFigures[] = {
+        &Case::HelixAngle,  &Case::DragFlow,   &Case::EquivalentViscosity, &Case::PressureFlow,
+        &Case::LeakageFlow, &Case::ActualFlow, &Case::SpecificOutput};
+    for (size_t i = 0; i < std::size(kFigures); ++i) {
+        const size_t point = given.at(i).find('.');
+        const double decimals = point == std::string::npos ? 0 : given[i].size() - point - 1;
+        if (std::fabs(c.*kFigures[i] - Value(given[i])) > std::pow(10.0, -decimals) / 2)
+            misses.push_back(given[i] + " is " + Number(c.*kFigures[i]));
+    }
+    return misses.empty() ? Words{""} : misses;
 }
 
 // What the row's function gives, in the words of the table.
@@ -77,14 +121,27 @@ Words Result(const Words& args) {
         const std::string bytes =
             f.ends_with("file") ? testing::ReadBytes(testing::SourcePath(args.at(1))) : args.at(1);
         const CaseFileData data = ReadCaseFile(bytes);
-        const Modes modes{data.screwType.value(), data.unitSystem.value(),
-                          data.sectionLengthMode.value()};
-        Case c;
-        for (int line = 4; line <= kCaseFileLines; ++line) {
-            if (double* field = CaseFileField(c, line, modes.screwType))
-                *field = data.numbers[line].value();
-        }
-        return {CaseFileText(c, modes, data.resinIndex.value()) == bytes ? "" : "changed"};
+        const std::string text =
+            CaseFileText(CaseOf(data), ModesOf(data), *data.resinIndex, data.die.value_or(Die{}));
+        return {text == bytes ? "" : "changed"};
+    }
+    if (f == "worked") return WorkedExampleMisses(args.at(1), Words(args.begin() + 2, args.end()));
+    if (f == "drop") {
+        const double bar =
+            DiePressureDrop(ParseDie(args.at(1)).die, testing::NewtonianResin(Value(args.at(2))),
+                            UnitSystem::Metric, 36);
+        return {Number(bar, std::stoi(args.at(3)))};
+    }
+    if (f == "die" || f == "dieformat") {
+        const DieParse parse = ParseDie(args.at(1));
+        return {f == "die" || !parse.error.empty() ? parse.error : FormatDie(parse.die)};
+    }
+    if (f == "range") return {ParseSpeedRange(args.at(1)).error};
+    if (f == "dieblock") {
+        const CaseFileData data = ReadCaseFile(CaseFileText(Case{}, Modes{}, 0) + args.at(1));
+        Words read = {data.die ? FormatDie(*data.die) : "none"};
+        read.insert(read.end(), data.errors.begin(), data.errors.end());
+        return read;
     }
     if (f.starts_with("resin")) {
         const std::string bytes =
@@ -129,6 +186,7 @@ TEST(Rules, GiveWhatTheTableSays) {
         if (words[0] == "parse" || words[0] == "lenient" || words[0] == "strict") {
             expected[0] = expected[0] == "none" ? "none" : Number(Value(expected[0]));
         }
+        if (words[0] == "drop") expected[0] = Number(Value(expected[0]), std::stoi(words[3]));
         EXPECT_EQ(Result(args), expected) << line;
     }
 }

@@ -12,14 +12,6 @@ ScriptedDesktop::~ScriptedDesktop() {
     EXPECT_TRUE(m_launches.empty()) << "a scripted launch was never asked for";
 }
 
-void ScriptedDesktop::answerPrint(bool ok, std::string error) {
-    m_prints.push_back({ok, std::move(error)});
-}
-
-void ScriptedDesktop::showMessage(MessageIcon icon, const std::string& text, const std::string& title) {
-    messages.push_back({icon, text, title, {}});
-}
-
 std::string ScriptedDesktop::chooseFile(const FileDialogRequest& request) {
     dialogs.push_back(request);
     if (m_answers.empty()) {

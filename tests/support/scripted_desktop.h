@@ -17,21 +17,37 @@ struct RecordedMessage {
     std::string detail;
 };
 
+// What a scripted desktop was asked to do, in the order asked.
+struct DesktopRecords {
+    std::vector<RecordedMessage> messages;
+    std::vector<FileDialogRequest> dialogs;
+    std::vector<std::vector<std::string>> printed;
+    std::vector<std::pair<std::string, std::vector<std::string>>> pdfs;  // path, lines
+    std::vector<std::vector<std::string>> previewed;
+    std::vector<std::string> openedAddresses;
+    std::vector<bool> busyChanges;
+    int aboutShown = 0;
+};
+
 // A desktop for tests: records every message box, answers each file dialog
 // with the next scripted answer, and fails the running test on a dialog it
 // was not told to expect, or when expected answers are left over at the end.
-class ScriptedDesktop : public Desktop {
+class ScriptedDesktop : public Desktop, public DesktopRecords {
 public:
     ~ScriptedDesktop() override;
 
     // Queue the answer to the next file dialog ("" = the user cancels).
     void answerFileDialog(std::string path) { m_answers.push_back(std::move(path)); }
     // Queue the next printer outcome (true = printed).
-    void answerPrint(bool ok, std::string error = {});
+    void answerPrint(bool ok, std::string error = {}) {
+        m_prints.push_back({ok, std::move(error)});
+    }
     // Queue the next launcher outcome.
     void answerLaunch(LaunchResult result) { m_launches.push_back(result); }
 
-    void showMessage(MessageIcon icon, const std::string& text, const std::string& title) override;
+    void showMessage(MessageIcon icon, const std::string& text, const std::string& title) override {
+        messages.push_back({icon, text, title, {}});
+    }
     void showDetailedMessage(MessageIcon icon, const std::string& text, const std::string& title,
                              const std::string& detail) override {
         messages.push_back({icon, text, title, detail});
@@ -48,22 +64,10 @@ public:
     void showAbout() override { ++aboutShown; }
     void setBusy(bool busy) override { busyChanges.push_back(busy); }
 
-    std::vector<RecordedMessage> messages;
-    std::vector<FileDialogRequest> dialogs;
-    std::vector<std::vector<std::string>> printed;
-    std::vector<std::pair<std::string, std::vector<std::string>>> pdfs;  // path, lines
     std::string pdfError;
-    std::vector<std::vector<std::string>> previewed;
-    std::vector<std::string> openedAddresses;
-    std::vector<bool> busyChanges;
-    int aboutShown = 0;
 
     // The messages shown so far, leaving none behind.
-    std::vector<RecordedMessage> takeMessages() {
-        std::vector<RecordedMessage> taken;
-        taken.swap(messages);
-        return taken;
-    }
+    std::vector<RecordedMessage> takeMessages() { return std::exchange(messages, {}); }
 
 private:
     struct PrintAnswer {

@@ -59,12 +59,13 @@ inline std::string Escaped(std::string_view text) {
     return out;
 }
 
-// Enough digits to tell any two doubles apart that a test cares about; a NaN
-// is "nan" whatever its sign bit, which differs between processors.
-inline std::string Number(double value) {
+// Enough digits to tell any two doubles apart that a test cares about, or
+// `digits` significant ones; a NaN is "nan" whatever its sign bit, which
+// differs between processors.
+inline std::string Number(double value, int digits = 15) {
     if (std::isnan(value)) return "nan";
     char text[40];
-    std::snprintf(text, sizeof text, "%.15g", value);
+    std::snprintf(text, sizeof text, "%.*g", digits, value);
     return text;
 }
 
