@@ -95,6 +95,34 @@ constexpr double kUsDensityDivisor = kIn3PerFt3;
 
 constexpr const char* kMissingResinError = "Error: Subscript out of range";
 
+// The exact product a * b as p + err (Dekker), in plain double arithmetic.
+double TwoProduct(double a, double b, double& err) {
+    auto split = [](double v, double& hi, double& lo) {
+        const double c = 134217729.0 * v;  // 2^27 + 1
+        hi = c - (c - v);
+        lo = v - hi;
+    };
+    const double p = a * b;
+    double ah, al, bh, bl;
+    split(a, ah, al);
+    split(b, bh, bl);
+    err = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
+    return p;
+}
+
+// x^3 rounded once from the exact cube: the correctly rounded power, which the
+// library's pow misses in the last bit for about one argument in a thousand,
+// at a fraction of its cost. Magnitudes where the splitting could overflow or
+// lose bits take pow.
+double Cube(double x) {
+    const double magnitude = std::fabs(x);
+    if (!(magnitude > 1e-90 && magnitude < 1e90)) return std::pow(x, 3.0);
+    double squareError, cubeError;
+    const double square = TwoProduct(x, x, squareError);
+    const double cube = TwoProduct(square, x, cubeError);
+    return cube + (cubeError + squareError * x);
+}
+
 class Pass {
 public:
     Pass(Case& c, const ResinRecord* resin, bool metric, const StageFields& f,
@@ -180,7 +208,7 @@ void Pass::pressureFlow() {
     if (eta == 0 || m_lm == 0 || !resinReadable()) return;
     const double D = at(m_f.diameter), H = at(m_f.depth), P = at(m_f.backPressure);
     const double s = m_sin;
-    double g = ((s * s) * ((ExactCube(H) * ((m_rhoPerCd * pi) * D)) / (12 * eta))) * P;
+    double g = ((s * s) * ((Cube(H) * ((m_rhoPerCd * pi) * D)) / (12 * eta))) * P;
     if (m_metric) g = g * kBarToPa;
     at(m_f.pressureFlow) = (g / m_lm) * 3600;
 }
@@ -191,7 +219,7 @@ void Pass::leakageFlow() {
     if (eta == 0 || e == 0 || m_lm == 0 || !resinReadable()) return;
     const double D = at(m_f.diameter), c = at(m_f.clearance), P = at(m_f.backPressure);
     double g =
-        (((ExactCube(c) * (D * D * (m_rhoPerCd * (pi * pi)))) / ((12 * eta) * e)) * m_tan) * P;
+        (((Cube(c) * (D * D * (m_rhoPerCd * (pi * pi)))) / ((12 * eta) * e)) * m_tan) * P;
     if (m_metric) g = g * kBarToPa;
     at(m_f.leakageFlow) = (g / m_lm) * 3600;
 }
@@ -270,38 +298,6 @@ void Pass::run(bool firstPass) {
 }
 
 }  // namespace
-
-namespace {
-
-// The exact product a * b as p + err (Dekker), in plain double arithmetic.
-double TwoProduct(double a, double b, double& err) {
-    auto split = [](double v, double& hi, double& lo) {
-        const double c = 134217729.0 * v;  // 2^27 + 1
-        hi = c - (c - v);
-        lo = v - hi;
-    };
-    const double p = a * b;
-    double ah, al, bh, bl;
-    split(a, ah, al);
-    split(b, bh, bl);
-    err = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
-    return p;
-}
-
-}  // namespace
-
-// x^3 rounded once from the exact cube: the correctly rounded power, which the
-// library's pow misses in the last bit for about one argument in a thousand,
-// at a fraction of its cost. Magnitudes where the splitting could overflow or
-// lose bits take pow.
-double ExactCube(double x) {
-    const double magnitude = std::fabs(x);
-    if (!(magnitude > 1e-90 && magnitude < 1e90)) return std::pow(x, 3.0);
-    double squareError, cubeError;
-    const double square = TwoProduct(x, x, squareError);
-    const double cube = TwoProduct(square, x, cubeError);
-    return cube + (cubeError + squareError * x);
-}
 
 void CalcCells(Case& c, const ResinTable& resins, const Modes& modes, MessageSink& messages) {
     const ResinRecord* resin = resins.current();

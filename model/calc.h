@@ -18,7 +18,4 @@ inline constexpr double kCalcPi = 3.141592654;
 // step that reads it, and the run goes on.
 void CalcCells(Case& c, const ResinTable& resins, const Modes& modes, MessageSink& messages);
 
-// x^3 rounded once, as the channel-depth and clearance terms take it.
-double ExactCube(double x);
-
 }  // namespace veredod
