@@ -88,6 +88,7 @@ const SaveCase kSaveCases[] = {
      "Permission denied"},
     {"FailedRewriteRestoresTheOldBytes", "resins.dat", 0644, 0700, true, false, 100,
      "File too large"},
+    {"FullDiskKeepsTheOldFile", "resins.dat", 0644, 0700, false, false, 100, "File too large"},
     {"MissingFolder", "missing/resins.dat", 0644, 0700, false, false, RLIM_INFINITY,
      "No such file or directory"},
     {"Folder", "a folder", 0644, 0700, false, false, RLIM_INFINITY, "Is a directory"},
@@ -123,6 +124,10 @@ std::optional<WriteOutcome> SaveAsOrdinaryUser(const TempFolder& folder, const S
     const WriteOutcome outcome{WEXITSTATUS(status) == 0, error};
     ::munmap(error, kErrorSize);
     return ran ? std::optional(outcome) : std::nullopt;
+}
+
+void PrintTo(const SaveCase& row, std::ostream* out) {
+    *out << row.saved;
 }
 
 class AtomicSave : public ::testing::TestWithParam<SaveCase> {};
