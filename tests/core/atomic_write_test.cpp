@@ -89,6 +89,8 @@ const SaveCase kSaveCases[] = {
     {"FailedRewriteRestoresTheOldBytes", "resins.dat", 0644, 0700, true, false, 100,
      "File too large"},
     {"FullDiskKeepsTheOldFile", "resins.dat", 0644, 0700, false, false, 100, "File too large"},
+    {"NewFileInReadOnlyFolder", "new.dat", 0644, 0500, false, false, RLIM_INFINITY,
+     "Permission denied"},
     {"MissingFolder", "missing/resins.dat", 0644, 0700, false, false, RLIM_INFINITY,
      "No such file or directory"},
     {"Folder", "a folder", 0644, 0700, false, false, RLIM_INFINITY, "Is a directory"},

@@ -7,6 +7,7 @@
 
 #include "casefile/case_file.h"
 #include "entry/cell_reading.h"
+#include "model/file_backup.h"
 #include "resins/resin_file.h"
 #include "support/temp_folder.h"
 
@@ -58,6 +59,8 @@ TEST(Files, AreSavedLoadedAndTheirFailuresReported) {
     EXPECT_EQ(ResinLoadMessage(LoadResinDatabase(folder.path("missing.dat"))),
               "Error: the resin database could not be read (No such file or directory).");
     EXPECT_EQ(LoadResinDatabase(folder.root().string()).openError, "Is a directory");
+    // A backup that cannot read its original is no backup.
+    EXPECT_FALSE(KeepBackupCopy(folder.root().string()).ok);
 
     const std::string path = folder.path("case.txt");
     Case c;
