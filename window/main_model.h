@@ -164,7 +164,7 @@ private:
     void describeCalculation();
     void describeConversion();
     void setResultsTips();
-    // Before the commit that stores the cell's reading into `field`.
+    // Called by commitLenient before it stores the reading into `field`.
     void markPartialReading(Cell& cell, const double* field);
     void dropStaleMarks();
 

@@ -26,8 +26,10 @@ bool MainModel::showsStoredValue(const std::string& text, double stored) const {
 }
 
 // The lenient reading finds a number in any text, but one too large for a
-// double would poison every later conversion and calculation.
+// double would poison every later conversion and calculation. A text not
+// read whole is marked first, whether or not it is stored.
 void MainModel::commitLenient(Cell& cell, double* field) {
+    markPartialReading(cell, field);
     if (field == nullptr || showsStoredValue(cell.text, *field)) return;
     const double value = ReadLenientNumber(cell.text, m_format.decimalSeparator);
     if (!std::isfinite(value)) {
@@ -40,19 +42,16 @@ void MainModel::commitLenient(Cell& cell, double* field) {
 
 void MainModel::txtVar_LostFocus(int index) {
     if (index < 0 || index >= kVarCells) return;
-    markPartialReading(m_state.txtVar[index], VarField(m_case, index));
     commitLenient(m_state.txtVar[index], VarField(m_case, index));
 }
 
 void MainModel::txtExtSys_LostFocus(int index) {
     if (index < 0 || index >= kExtSysCells) return;
-    markPartialReading(m_state.txtExtSys[index], ExtSysField(m_case, index, modes().screwType));
     commitLenient(m_state.txtExtSys[index], ExtSysField(m_case, index, modes().screwType));
 }
 
 void MainModel::txtMotorSpec_LostFocus(int index) {
     if (index < 0 || index >= kMotorSpecCells) return;
-    markPartialReading(m_state.txtMotorSpec[index], MotorSpecField(m_case, index));
     commitLenient(m_state.txtMotorSpec[index], MotorSpecField(m_case, index));
 }
 

@@ -80,6 +80,13 @@ Words WorkedExampleMisses(const std::string& name, const Words& given) {
     return misses.empty() ? Words{""} : misses;
 }
 
+// The bytes a row names: its argument, or for a "...file" function the
+// source file the argument names.
+std::string RowBytes(const Words& args) {
+    return args.at(0).ends_with("file") ? testing::ReadBytes(testing::SourcePath(args.at(1)))
+                                        : args.at(1);
+}
+
 // What the row's function gives, in the words of the table.
 Words Result(const Words& args) {
     const std::string& f = args.at(0);
@@ -118,8 +125,7 @@ Words Result(const Words& args) {
         return read;
     }
     if (f.starts_with("case-roundtrip")) {
-        const std::string bytes =
-            f.ends_with("file") ? testing::ReadBytes(testing::SourcePath(args.at(1))) : args.at(1);
+        const std::string bytes = RowBytes(args);
         const CaseFileData data = ReadCaseFile(bytes);
         const std::string text =
             CaseFileText(CaseOf(data), ModesOf(data), *data.resinIndex, data.die.value_or(Die{}));
@@ -144,8 +150,7 @@ Words Result(const Words& args) {
         return read;
     }
     if (f.starts_with("resin")) {
-        const std::string bytes =
-            f.ends_with("file") ? testing::ReadBytes(testing::SourcePath(args.at(1))) : args.at(1);
+        const std::string bytes = RowBytes(args);
         const ResinLoad load = ReadResinDatabase(bytes);
         Words read;
         for (const ResinRecord& r : load.records) {
